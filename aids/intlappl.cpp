@@ -1,0 +1,4 @@
+// Placeholder until the merge is built.
+#include "aids/intlappl.h"
+
+void MergeEntries(FileKind&) {}

@@ -1,0 +1,47 @@
+// The one program-wide record through which every part of the program shares
+// state. The documents themselves live only in the panes.
+#pragma once
+
+#include <cstdint>
+
+enum FileKind : std::int32_t {
+    Other = 0,
+    DialogIni = 1,
+    Mask = 2,
+    Menu = 3,
+    DialogCprIni = 4,
+    DialogProgIni = 5,
+};
+
+// Capacity of a path buffer, its NUL included.
+constexpr int PathCapacity = 260;
+
+// Handles of the window system are opaque to the program.
+using Handle = void*;
+
+struct AppState {
+    std::int32_t modified;
+    std::int32_t autoSave;
+    std::int32_t stackedLayout;
+    std::int32_t originalOpened;
+    std::int32_t translationOpened;
+    Handle instanceHandle;
+    FileKind fileKind;
+    std::int32_t originalPathLength;
+    Handle windowHandle;
+    Handle hookHandle;
+    Handle fontHandle;
+    std::int32_t translationPathLength;
+    std::int32_t saveAsPathLength;
+    // Paths are NUL-terminated; a path and its length always change together.
+    char translationPath[PathCapacity];
+    char originalPath[PathCapacity];
+    char saveAsPath[PathCapacity];
+    std::int32_t paneWidth;
+    std::int32_t paneHeight;
+};
+
+extern AppState appState;
+
+// Puts every field back to 0 or empty, as at program start.
+void ResetAppState();

@@ -1,0 +1,13 @@
+// Creation and closing of MainWindow, and the guard for unsaved changes.
+#pragma once
+
+// Window creation: settings read, panes set up, first layout, remembered paths
+// shown, the two start-up loads posted. Returns true.
+bool InitMainWindow();
+
+// Asks about unsaved changes of the translation before an operation replaces or
+// drops them. Returns true when the operation may go on.
+bool AskToSave();
+
+// Closing (the window's close box, Alt+F4, Escape).
+void CloseMainWindow();

@@ -1,0 +1,4 @@
+// Placeholder until saving is built.
+#include "documents/saving.h"
+
+void SaveTranslation(bool) {}
