@@ -46,3 +46,7 @@ std::int32_t RichEdit_GetText(int pane, char* buffer, std::int32_t capacity);
 // Streams the text (CR LF line breaks) into a buffer of `capacity` bytes; stops
 // at the first chunk that does not fit whole, after copying the part that fits.
 std::int32_t RichEdit_StreamOutText(int pane, char* buffer, std::int32_t capacity);
+
+// Text changes between these two undo as one step (a whole merge, for example).
+void RichEdit_BeginUndoGroup(int pane);
+void RichEdit_EndUndoGroup(int pane);
