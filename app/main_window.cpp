@@ -1,0 +1,82 @@
+#include "app/main_window.h"
+
+#include "app/app_state.h"
+#include "app/control_ids.h"
+#include "app/layout.h"
+#include "app/paths.h"
+#include "app/settings.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int TranslationTextLimit = 999990;
+constexpr int FontNameCapacity = 256;
+
+void ReadRememberedPath(const char* key, char* path, std::int32_t& length) {
+    length = ReadSettingText("PATH", key, DefaultRememberedPath(), path, PathCapacity);
+}
+
+} // namespace
+
+bool InitMainWindow() {
+    Platform& platform = ThePlatform();
+    appState.windowHandle = &platform;
+
+    char fontName[FontNameCapacity];
+    ReadSettingText("OPTIONS", "FONTNAME", "Courier", fontName, FontNameCapacity);
+    int fontHeight = ReadSettingInt("OPTIONS", "FONTHEIGHT", 15);
+    platform.SetPaneFont(fontName, fontHeight);
+    appState.fontHandle = &platform;
+
+    Pane* translation = platform.GetPane(TranslationPane);
+    translation->SetChangeNotification(true);
+    translation->SetTextLimit(TranslationTextLimit);
+    platform.SetReadOnlyBackground(OriginalPane);
+    platform.SetSelectionBar(OriginalPane);
+    platform.SetSelectionBar(TranslationPane);
+
+    ReadRememberedPath("ORIG", appState.originalPath, appState.originalPathLength);
+    ReadRememberedPath("TRANS", appState.translationPath, appState.translationPathLength);
+    ReadRememberedPath("SAVEAS", appState.saveAsPath, appState.saveAsPathLength);
+
+    // The first layout runs before the window is shown and sets the pane size.
+    LayoutMainWindow();
+
+    platform.SetControlText(IdOriginalPathEdit, appState.originalPath);
+    platform.SetControlText(IdTranslationPathEdit, appState.translationPath);
+
+    // Posted, so that both loads run after the window has appeared, the original
+    // first: the translation, loaded last, decides the file kind.
+    if (appState.originalPathLength > 1) platform.PostCommand(MakeCommand(LoadOriginalCommand));
+    if (appState.translationPathLength > 1) {
+        platform.PostCommand(MakeCommand(LoadTranslationCommand));
+    }
+
+    // The caret display's input hook is installed here once it exists.
+    appState.hookHandle = nullptr;
+    return true;
+}
+
+bool AskToSave() {
+    if (appState.modified == 0) return true;
+    Platform& platform = ThePlatform();
+    if (appState.autoSave == 0) {
+        int answer = platform.MessageBox("Text wurde ge\xE4ndert. Speichern?", "Verbodex",
+                                         MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDNO) return true;
+        if (answer != IDYES) return false;
+    }
+    platform.SendCommand(MakeCommand(IdSave));
+    // A save that failed leaves the text marked as changed. Going on would drop
+    // the translator's work, so the caller stops as if Cancel had been pressed.
+    return appState.modified == 0;
+}
+
+void CloseMainWindow() {
+    if (!AskToSave()) return;
+    WriteSettingText("PATH", "ORIG", appState.originalPath);
+    WriteSettingText("PATH", "TRANS", appState.translationPath);
+    WriteSettingText("PATH", "SAVEAS", appState.saveAsPath);
+    appState.hookHandle = nullptr;
+    ThePlatform().EndMainWindow(0);
+}
