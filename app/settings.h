@@ -11,8 +11,8 @@ std::string SettingsFilePath();
 
 // Reads a text into buffer (NUL-terminated, cut to capacity - 1 characters).
 // Returns the number of characters placed in the buffer.
-int ReadSettingText(const char* section, const char* key, const char* defaultValue,
-                    char* buffer, int capacity);
+int ReadSettingText(const char* section, const char* key, const char* defaultValue, char* buffer,
+                    int capacity);
 // Reads an integer (leading decimal digits of the value, optional sign).
 int ReadSettingInt(const char* section, const char* key, int defaultValue);
 // Writes a key, replacing it in place or adding it, creating the section and the
@@ -22,7 +22,6 @@ void WriteSettingText(const char* section, const char* key, const char* value);
 // The same, on a named file.
 int ReadProfileText(const std::string& file, const char* section, const char* key,
                     const char* defaultValue, char* buffer, int capacity);
-int ReadProfileInt(const std::string& file, const char* section, const char* key,
-                   int defaultValue);
+int ReadProfileInt(const std::string& file, const char* section, const char* key, int defaultValue);
 bool WriteProfileText(const std::string& file, const char* section, const char* key,
                       const char* value);
