@@ -19,8 +19,7 @@ std::int32_t RichEdit_GetLineCount(int pane);
 // Reads a line into a caller's buffer of `capacity` characters. The capacity is
 // first stored as a little-endian 16-bit word in the buffer's first two bytes;
 // the line follows with its CR when it has one, no NUL. Returns the count.
-std::int32_t RichEdit_GetTextLine(int pane, std::int32_t line, char* buffer,
-                                  std::int32_t capacity);
+std::int32_t RichEdit_GetTextLine(int pane, std::int32_t line, char* buffer, std::int32_t capacity);
 std::int32_t RichEdit_LineIndex(int pane, std::int32_t line);
 std::int32_t RichEdit_LineFromChar(int pane, std::int32_t index);
 std::int32_t RichEdit_GetFirstVisibleLine(int pane);

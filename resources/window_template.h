@@ -27,14 +27,14 @@ struct ControlTemplate {
     ControlKind kind;
     const char* captionEnglish;
     const char* captionGerman;
-    int x, y, width, height;  // dialog units
+    int x, y, width, height; // dialog units
     unsigned style;
 };
 
 struct WindowTemplate {
     int id;
     const char* title;
-    int width, height;  // dialog units
+    int width, height; // dialog units
     const char* fontName;
     int fontPoints;
     const ControlTemplate* controls;
@@ -45,7 +45,7 @@ struct ResolvedControl {
     int id;
     ControlKind kind;
     const char* caption;
-    int x, y, width, height;  // dialog units
+    int x, y, width, height; // dialog units
     bool visible;
     bool enabled;
     bool readOnly;
