@@ -18,6 +18,16 @@ void ReadRememberedPath(const char* key, char* path, std::int32_t& length) {
 
 } // namespace
 
+void ConfigurePanes() {
+    Platform& platform = ThePlatform();
+    Pane* translation = platform.GetPane(TranslationPane);
+    translation->SetChangeNotification(true);
+    translation->SetTextLimit(TranslationTextLimit);
+    platform.SetReadOnlyBackground(OriginalPane);
+    platform.SetSelectionBar(OriginalPane);
+    platform.SetSelectionBar(TranslationPane);
+}
+
 bool InitMainWindow() {
     Platform& platform = ThePlatform();
     appState.windowHandle = &platform;
@@ -28,12 +38,7 @@ bool InitMainWindow() {
     platform.SetPaneFont(fontName, fontHeight);
     appState.fontHandle = &platform;
 
-    Pane* translation = platform.GetPane(TranslationPane);
-    translation->SetChangeNotification(true);
-    translation->SetTextLimit(TranslationTextLimit);
-    platform.SetReadOnlyBackground(OriginalPane);
-    platform.SetSelectionBar(OriginalPane);
-    platform.SetSelectionBar(TranslationPane);
+    ConfigurePanes();
 
     ReadRememberedPath("ORIG", appState.originalPath, appState.originalPathLength);
     ReadRememberedPath("TRANS", appState.translationPath, appState.translationPathLength);

@@ -5,6 +5,10 @@
 // shown, the two start-up loads posted. Returns true.
 bool InitMainWindow();
 
+// The set-up both panes receive at window creation: change notification and text
+// limit of the translation, the read-only background, the selection bars.
+void ConfigurePanes();
+
 // Asks about unsaved changes of the translation before an operation replaces or
 // drops them. Returns true when the operation may go on.
 bool AskToSave();
