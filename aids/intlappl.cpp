@@ -1,4 +1,222 @@
-// Placeholder until the merge is built.
+// "i-Merge" for dialog-text files: carries every section header and entry of the
+// original that the translation lacks into the translation, at the place where it
+// belongs, and marks each carried-over line magenta. It walks through the
+// original once, keeping a search start t in the translation that follows the
+// original's progress; it only inserts lines, never changes or removes one.
 #include "aids/intlappl.h"
 
-void MergeEntries(FileKind&) {}
+#include "aids/entry_line.h"
+#include "app/control_ids.h"
+#include "panes/richedit.h"
+#include "text/string00.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The state of one run.
+struct MergeRun {
+    FileKind kind;
+    std::int32_t lastT; // last line of the translation, taken again after each insertion
+    std::int32_t t;     // search start: just after the last matched or inserted line
+    bool refused;       // the translation refused an insertion (its text limit)
+    char a[LineCapacity];
+    char b[LineCapacity];
+    std::string text; // what is inserted
+};
+
+// Inserts `text` (whole lines, each with its line end) before translation line
+// `line`. Returns false when the pane refused it.
+bool InsertIntoTranslation(MergeRun& run, std::int32_t line, std::string& text) {
+    if (line > run.lastT) {
+        // Just after the last line, which then has no line end (an empty last
+        // line ends every search): give it one, so that the inserted text starts
+        // a line of its own instead of joining it.
+        text.insert(text.begin(), '\r');
+        const std::int32_t end = RichEdit_GetTextLength(TranslationPane);
+        RichEdit_ReplaceRange(TranslationPane, end, end, text.c_str());
+    } else {
+        RichEdit_InsertAtLine(TranslationPane, line, text.c_str());
+    }
+    const std::int32_t lastT = RichEdit_GetLineCount(TranslationPane) - 1;
+    if (lastT == run.lastT) {
+        // Every inserted text adds a line; none means the pane is full. The pane
+        // has told the user; going on would only mark lines that were not
+        // inserted and repeat the refusal for every missing line.
+        run.refused = true;
+        return false;
+    }
+    run.lastT = lastT;
+    return true;
+}
+
+// Original line k is a section header of n characters, read into a.
+void MergeHeader(MergeRun& run, std::int32_t k, int n) {
+    // Length of the header text without its "]"; -1 for a header without "]",
+    // which compares nothing and so matches any header.
+    const int q = HeaderEnd(run.a, n) - 1;
+
+    for (std::int32_t m = run.t; m <= run.lastT; ++m) {
+        const int b = RichEdit_GetTextLine(TranslationPane, m, run.b, LineCapacity);
+        if (b == 0 || run.b[0] != '[') continue;
+        // The first header at or after t decides; "]" and what follows are left
+        // out, so '[AB]' finds '[ABC]'.
+        if (SameStart(run.b, b, run.a, n, q)) {
+            run.t = m + 1;
+            return;
+        }
+        break;
+    }
+
+    // The section is missing. The header is carried over whole, with its line
+    // end, however long it is and also when it is the original's last line.
+    ReadWholeLine(OriginalPane, k, run.a, n, run.text);
+    if (run.t > 0) {
+        // An empty line before the header, as between the other sections.
+        run.text.insert(run.text.begin(), '\r');
+        run.text.push_back('\r');
+        if (!InsertIntoTranslation(run, run.t, run.text)) return;
+        RichEdit_SetLineColor(TranslationPane, run.t + 1, InsertedColour);
+        run.t += 2;
+    } else {
+        run.text.append("\r\r");
+        if (!InsertIntoTranslation(run, 0, run.text)) return;
+        RichEdit_SetLineColor(TranslationPane, 0, InsertedColour);
+        run.t = 1;
+    }
+}
+
+// Original line k is an entry or a standard entry of n characters, read into a.
+void MergeEntry(MergeRun& run, std::int32_t k, int n) {
+    const int p = KeyLength(run.a, n);
+    if (p == 0) return; // a line without "=" is never carried over
+
+    for (std::int32_t m = run.t; m <= run.lastT; ++m) {
+        const int b = RichEdit_GetTextLine(TranslationPane, m, run.b, LineCapacity);
+        // The end of the text or the next section ends the search.
+        if (b == 0 || run.b[0] == '[') break;
+        if (SameStart(run.b, b, run.a, n, p)) {
+            run.t = m + 1;
+            return;
+        }
+    }
+
+    // The entry is missing: carry it over whole, with its line end.
+    std::int32_t length = n;
+    if (run.kind != DialogProgIni && run.a[0] == '#' && PretranslateStandardEntry(run.a, length)) {
+        run.text.assign(run.a, static_cast<std::size_t>(length));
+    } else {
+        ReadWholeLine(OriginalPane, k, run.a, n, run.text);
+        run.text.push_back('\r');
+    }
+    if (!InsertIntoTranslation(run, run.t, run.text)) return;
+    RichEdit_SetLineColor(TranslationPane, run.t, InsertedColour);
+    run.t += 1;
+}
+
+bool IsStandardOrComment(char first) { return first == '#' || first == ';' || first == '!'; }
+
+// Looks in the translation for the entry at key x(1:e) in the remembered
+// section; returns its line length read into y, or 0 when there is none.
+int FindTranslatedEntry(const RememberedHeader& header, const char* x, int nx, int e,
+                        std::int32_t lastT, char* y) {
+    bool inSection = false;
+    for (std::int32_t m = 0; m <= lastT; ++m) {
+        const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
+        if (ny <= 5) continue;
+        if (y[0] == '[') {
+            if (inSection) return 0; // the section ended without the key
+            const int p = HeaderEnd(y, ny);
+            if (p > 0) inSection = OpensRememberedSection(header, y, ny, p);
+            continue;
+        }
+        if (IsStandardOrComment(y[0])) continue;
+        if (inSection && SameStart(y, ny, x, nx, e)) return ny;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool PretranslateStandardEntry(char* a, std::int32_t& length) {
+    // The name N = a(1:w), both "#" included; the "=" stays at w + 1.
+    const int w = KeyLength(a, length) - 1;
+    if (w < 1 || w + 1 >= LineCapacity) return false; // no room for a text
+
+    const std::int32_t originalLines = RichEdit_GetLineCount(OriginalPane);
+    const std::int32_t lastT = RichEdit_GetLineCount(TranslationPane) - 1;
+    RememberedHeader header;
+    ClearHeader(header);
+    char x[LineCapacity];
+    char y[LineCapacity];
+
+    for (std::int32_t k = 0; k < originalLines; ++k) {
+        const int nx = RichEdit_GetTextLine(OriginalPane, k, x, LineCapacity);
+        if (nx <= 5) continue;
+        if (x[0] == '[') {
+            const int p = HeaderEnd(x, nx);
+            if (p > 0) RememberHeader(header, x, p);
+            continue;
+        }
+        if (IsStandardOrComment(x[0])) continue;
+        // An original line that refers to the standard entry (contains its name).
+        if (Index(x, nx, a, w) == 0) continue;
+        const int e = KeyLength(x, nx);
+        if (e == 0) continue;
+
+        const int ny = FindTranslatedEntry(header, x, nx, e, lastT, y);
+        if (ny == 0) continue;
+
+        // a becomes N, "=", and the translation's text after its "=". A text that
+        // does not fit is cut, and the line keeps its line end all the same.
+        const int kept = w + 1;
+        int rewritten = std::min(kept + (ny - e), LineCapacity);
+        std::memcpy(a + kept, y + e, static_cast<std::size_t>(rewritten - kept));
+        if (!HasLineEnd(a, rewritten)) {
+            if (rewritten == LineCapacity) --rewritten;
+            a[rewritten++] = '\r';
+        }
+        Assign(a + rewritten, LineCapacity - rewritten, "", 0);
+        length = rewritten;
+        return true;
+    }
+    return false;
+}
+
+void MergeEntries(FileKind& kind) {
+    MergeRun run;
+    run.kind = kind;
+    run.refused = false;
+
+    // The original is only read; its line count does not change.
+    const std::int32_t originalLines = RichEdit_GetLineCount(OriginalPane);
+    run.lastT = RichEdit_GetLineCount(TranslationPane) - 1;
+
+    // Every insertion and colouring moves the selection. The whole merge undoes
+    // as one step.
+    RichEdit_SetRedraw(TranslationPane, false);
+    RichEdit_BeginUndoGroup(TranslationPane);
+
+    run.t = 0;
+    for (std::int32_t k = 0; k < originalLines && !run.refused; ++k) {
+        const int n = RichEdit_GetTextLine(OriginalPane, k, run.a, LineCapacity);
+        switch (ClassifyLine(run.a, n)) {
+        case LineClass::SectionHeader:
+            MergeHeader(run, k, n);
+            break;
+        case LineClass::Entry:
+        case LineClass::StandardEntry:
+            MergeEntry(run, k, n);
+            break;
+        case LineClass::Empty:
+        case LineClass::Comment:
+        case LineClass::Other:
+            break;
+        }
+    }
+
+    RichEdit_EndUndoGroup(TranslationPane);
+    RichEdit_SetRedraw(TranslationPane, true);
+}
