@@ -1,0 +1,107 @@
+#include "documents/basis.h"
+
+#include "app/app_state.h"
+#include "app/paths.h"
+#include "platform/platform.h"
+#include "text/Klegro.h"
+#include "text/Nsuche.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+const char* const FileFilterList[2 * FileFilterCount] = {
+    "INI-Dateien (*.ini)",
+    "*.ini",
+    "Maskendateien (*.msk)",
+    "*.msk",
+    "Men\xFC"
+    "dateien (*.mnu)",
+    "*.mnu",
+    "Alle Dateien (*.*)",
+    "*.*",
+};
+
+namespace {
+
+// A length that can index a path buffer: never beyond its last byte.
+int UsableLength(std::int32_t length) { return std::min<std::int32_t>(length, PathCapacity - 1); }
+
+FileDialogRequest MakeRequest(const char* title, int titleLength) {
+    FileDialogRequest request;
+    request.title.assign(title, static_cast<std::size_t>(std::max(titleLength, 0)));
+    request.filters = FileFilterList;
+    request.filterCount = FileFilterCount;
+    request.filterIndex = InitialFilterIndex;
+    request.pathMustExist = true;
+    return request;
+}
+
+// The chosen path up to a NUL it may hold, as the path buffer would end it.
+std::string UpToNul(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+// A path that does not fit the path buffer with its NUL would have to be cut and
+// would then name another file; it is refused instead.
+bool FitsPathBuffer(const std::string& chosen) {
+    if (static_cast<int>(chosen.size()) < PathCapacity) return true;
+    ThePlatform().MessageBox("Der gew\xE4hlte Pfad ist zu lang (h\xF6"
+                             "chstens 259 Zeichen)! "
+                             "Bitte einen k\xFCrzeren Pfad w\xE4hlen.",
+                             "Error", MB_ICONWARNING);
+    return false;
+}
+
+} // namespace
+
+int OpenFileDialog(char* path, std::int32_t& length, const char* title, int titleLength) {
+    FileDialogRequest request = MakeRequest(title, titleLength);
+    if (length >= 0) {
+        const int usable = UsableLength(length);
+        path[usable] = '\0';
+        const char separator = PathSeparator();
+        const int p = nsuche_H(path, static_cast<std::int16_t>(usable), &separator, 1);
+        // The folder keeps its trailing separator; a bare name gives no folder and
+        // the platform chooses where to start.
+        if (p > 0) request.initialDirectory.assign(path, static_cast<std::size_t>(p));
+    }
+    // The remembered path is not offered as a name: only its folder is used.
+    std::string chosen;
+    if (!ThePlatform().OpenFileDialog(request, chosen)) return 0;
+    chosen = UpToNul(chosen);
+    if (!FitsPathBuffer(chosen)) return 0;
+
+    const int n = static_cast<int>(chosen.size());
+    std::memcpy(path, chosen.c_str(), static_cast<std::size_t>(n) + 1);
+    // Where case does not tell files apart the path is kept in capitals, which the
+    // file-kind recognition compares against. Elsewhere capitals would name
+    // another file.
+    if (!FileNamesAreCaseSensitive()) KleGro(path, static_cast<std::int16_t>(n));
+    length = n;
+    return 1;
+}
+
+int SaveFileDialog(char* path, std::int32_t& length, const char* title, int titleLength,
+                   int overwritePrompt) {
+    if (length >= 0) {
+        path[UsableLength(length)] = '\0';
+    } else {
+        path[0] = '\0';
+    }
+    FileDialogRequest request = MakeRequest(title, titleLength);
+    request.initialName = path;
+    request.overwritePrompt = overwritePrompt != 0;
+
+    std::string chosen;
+    int result = ThePlatform().SaveFileDialog(request, chosen) ? 1 : 0;
+    if (result != 0) {
+        chosen = UpToNul(chosen);
+        if (FitsPathBuffer(chosen)) {
+            std::memcpy(path, chosen.c_str(), chosen.size() + 1);
+        } else {
+            result = 0;
+        }
+    }
+    // The name keeps the case the user typed or chose.
+    length = static_cast<std::int32_t>(std::find(path, path + PathCapacity, '\0') - path);
+    return result;
+}
