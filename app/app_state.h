@@ -39,6 +39,10 @@ struct AppState {
     char saveAsPath[PathCapacity];
     std::int32_t paneWidth;
     std::int32_t paneHeight;
+    // The translation did not reach its pane whole (too large, a NUL byte, a read
+    // error): saving over its file asks first, since the rest of the file would
+    // be lost.
+    std::int32_t translationCut;
 };
 
 extern AppState appState;
