@@ -21,6 +21,7 @@ struct Rect {
 // Message box flags and answers, with the values of the platform they stand for.
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_YESNOCANCEL = 0x3;
+constexpr unsigned MB_YESNO = 0x4;
 constexpr unsigned MB_ICONHAND = 0x10;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONWARNING = 0x30;
