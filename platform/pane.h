@@ -50,7 +50,8 @@ class Pane {
 
     // Case-insensitive search (Windows-1252 case pairs) for a NUL-terminated text
     // wholly within [from, to]; to -1 is the end of the text. Forward only: the
-    // first match, or -1.
+    // first match, or -1. `to` is the index after the last character a match may
+    // take: a match at p of m characters needs from <= p and p + m <= to.
     virtual std::int32_t FindText(std::int32_t from, std::int32_t to, const char* text) = 0;
 
     // Colours are marks kept beside the text: they never become an undo step and
