@@ -1,0 +1,124 @@
+// The in-memory platform: MainWindow's controls built from the window template,
+// the two panes as HeadlessPane, and scripted answers for every modal question.
+// Tests, benchmarks and the batch tool run the program on it.
+#pragma once
+
+#include "platform/headless/headless_pane.h"
+#include "platform/platform.h"
+#include "resources/window_template.h"
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ShownMessageBox {
+    std::string text;
+    std::string caption;
+    unsigned flags;
+    bool owned;
+};
+
+class HeadlessPlatform : public Platform {
+  public:
+    // The English or the German version of the window.
+    explicit HeadlessPlatform(bool german = false);
+    ~HeadlessPlatform() override;
+
+    // Makes this the platform and runs window creation, as the real window does
+    // when it is created. Posted commands wait for RunPostedCommands.
+    void Open();
+    // Runs posted commands in order until none is left, those posted meanwhile too.
+    void RunPostedCommands();
+
+    // Sets MainWindow's rectangle (screen coordinates) without a layout.
+    void SetWindowRect(const Rect& rect);
+    // Resizes the window as the user would by its frame (not below the minimum
+    // tracking size) and runs the layout, as the size message does.
+    void ResizeWindow(int width, int height);
+
+    bool IsGerman() const { return german_; }
+    HeadlessPane& PaneById(int id);
+    // A click on a control: a check box toggles first, then the control's command
+    // is sent. A hidden or disabled control cannot be clicked: nothing happens.
+    void Click(int id);
+
+    // Platform
+    void EnableControl(int id, bool enabled) override;
+    bool IsControlEnabled(int id) override;
+    void ShowControl(int id, bool visible) override;
+    bool IsControlVisible(int id) override;
+    void SetControlText(int id, const std::string& text) override;
+    std::string GetControlText(int id) override;
+    bool IsChecked(int id) override;
+    void SetChecked(int id, bool checked) override;
+    Rect GetControlRect(int id) override;
+    void MoveControl(int id, int x, int y, int width, int height, bool resize) override;
+    Rect GetWindowRect() override;
+    bool ScreenToClient(std::int32_t& x, std::int32_t& y) override;
+    Pane* GetPane(int id) override;
+    void SetPaneFont(const std::string& faceName, int height) override;
+    int AverageCharWidth() override;
+    void SetReadOnlyBackground(int paneId) override;
+    void SetSelectionBar(int paneId) override;
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                   bool owned = true) override;
+    bool OpenFileDialog(const FileDialogRequest& request, std::string& chosen) override;
+    bool SaveFileDialog(const FileDialogRequest& request, std::string& chosen) override;
+    void Beep() override;
+    bool SendCommand(std::uint32_t command) override;
+    void PostCommand(std::uint32_t command) override;
+    void EndMainWindow(int result) override;
+    bool StartProcess(const std::string& commandLine) override;
+
+    // Dialog base units of the window font in pixels.
+    static constexpr int BaseUnitX = 6;
+    static constexpr int BaseUnitY = 13;
+    // The frame around the client area: 5 pixels at the sides and the bottom,
+    // 47 at the top with the caption (10 and 52 together).
+    static constexpr int FrameSide = 5;
+    static constexpr int FrameTop = 47;
+
+    // Scripted answers, used from the front. With no answer left a message box
+    // gives IDOK when it has only an OK button, IDNO for Yes/No and IDCANCEL
+    // otherwise; a file dialog is cancelled.
+    std::deque<int> messageBoxAnswers;
+    std::vector<ShownMessageBox> messageBoxes;
+    // nullopt: the user cancels the dialog.
+    std::deque<std::optional<std::string>> openFileAnswers;
+    std::deque<std::optional<std::string>> saveFileAnswers;
+    std::vector<FileDialogRequest> openFileRequests;
+    std::vector<FileDialogRequest> saveFileRequests;
+    int beeps = 0;
+    std::vector<std::string> startedProcesses;
+    // Every command sent or posted, in the order it was asked for.
+    std::vector<std::uint32_t> sentCommands;
+    std::vector<std::uint32_t> postedCommands;
+    bool ended = false;
+    int endResult = 0;
+    std::string fontName;
+    int fontHeight = 0;
+    int averageCharWidth = 8;
+
+  private:
+    struct Control {
+        ResolvedControl resolved;
+        std::string text;
+        bool enabled;
+        bool visible;
+        bool checked;
+        Rect client; // pixels, client coordinates
+    };
+
+    Control* Find(int id);
+
+    bool german_;
+    std::map<int, Control> controls_;
+    std::unique_ptr<HeadlessPane> originalPane_;
+    std::unique_ptr<HeadlessPane> translationPane_;
+    Rect window_;
+    std::deque<std::uint32_t> posted_;
+};
