@@ -1,0 +1,246 @@
+#include "app/app_state.h"
+#include "app/control_ids.h"
+#include "headless_fixture.h"
+#include "pane_contract.h"
+#include "panes/richedit.h"
+#include "platform/headless/headless_platform.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+// The headless pane 1003 under the pane contract. Its notifications are recorded
+// here instead of being dispatched.
+class HeadlessPaneHarness {
+  public:
+    HeadlessPaneHarness() : platform_(codes_) { SetPlatform(&platform_); }
+    ~HeadlessPaneHarness() { SetPlatform(nullptr); }
+    Pane& pane() { return platform_.PaneById(TranslationPane); }
+    int id() const { return TranslationPane; }
+    std::vector<std::uint16_t>& notifications() { return codes_; }
+
+  private:
+    class RecordingPlatform : public HeadlessPlatform {
+      public:
+        explicit RecordingPlatform(std::vector<std::uint16_t>& codes) : codes_(codes) {}
+        bool SendCommand(std::uint32_t command) override {
+            if ((command & 0xFFFF) == TranslationPane) {
+                codes_.push_back(static_cast<std::uint16_t>(command >> 16));
+            }
+            return true;
+        }
+
+      private:
+        std::vector<std::uint16_t>& codes_;
+    };
+
+    std::vector<std::uint16_t> codes_;
+    RecordingPlatform platform_;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, PaneContract, HeadlessPaneHarness);
+
+namespace {
+
+class HeadlessPaneTest : public HeadlessTest {
+  protected:
+    HeadlessPane& pane() { return platform.PaneById(TranslationPane); }
+};
+
+TEST_F(HeadlessPaneTest, scrolling_stopsWhenTheLastLineReachesTheBottomOfThePage) {
+    std::string text;
+    for (int i = 0; i < 99; ++i)
+        text += "x\r\n";
+    SetPaneText(TranslationPane, text + "last");
+    pane().SetPageLines(30);
+
+    RichEdit_ScrollLines(TranslationPane, 500);
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 70);
+    // Fewer lines than a page: nothing to scroll.
+    SetPaneText(TranslationPane, "a\r\nb");
+    RichEdit_ScrollLines(TranslationPane, 5);
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 0);
+
+    // Removing lines pulls the view back.
+    SetPaneText(TranslationPane, text + "last");
+    RichEdit_ScrollLines(TranslationPane, 70);
+    RichEdit_ReplaceRange(TranslationPane, 0, 150, "");
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 0);
+}
+
+TEST_F(HeadlessPaneTest, redraw_countsEachSwitchingOn) {
+    RichEdit_SetRedraw(OriginalPane, false);
+    EXPECT_FALSE(platform.PaneById(OriginalPane).IsRedrawOn());
+    RichEdit_SetRedraw(OriginalPane, true);
+    RichEdit_SetRedraw(OriginalPane, true);
+    EXPECT_TRUE(platform.PaneById(OriginalPane).IsRedrawOn());
+    EXPECT_EQ(platform.PaneById(OriginalPane).RedrawOnCount(), 2);
+}
+
+TEST_F(HeadlessPaneTest, replacementThatCannotBeUndone_dropsTheOlderSteps) {
+    SetPaneText(TranslationPane, "abc");
+    RichEdit_ReplaceRange(TranslationPane, 0, 1, "A");
+    ASSERT_TRUE(pane().CanUndo());
+    pane().SetSel(3, 3);
+    pane().ReplaceSel("!", false);
+    EXPECT_FALSE(pane().CanUndo());
+}
+
+TEST_F(HeadlessPaneTest, undo_bringsBackRemovedLinesWithTheirColours) {
+    SetPaneText(TranslationPane, "a\r\nb\r\nc\r\nd");
+    RichEdit_SetLineColor(TranslationPane, 1, ColourRed);
+    RichEdit_SetLineColor(TranslationPane, 2, ColourBlue);
+    RichEdit_ReplaceRange(TranslationPane, 2, 6, "");
+    ASSERT_EQ(PaneLines(TranslationPane), (std::vector<std::string>{"a", "d"}));
+
+    pane().Undo();
+    EXPECT_EQ(PaneLines(TranslationPane), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(LineColours(TranslationPane), "KRBK");
+}
+
+// Many edits across block boundaries, checked after every few against a plain
+// string with one colour per character.
+TEST_F(HeadlessPaneTest, manyEdits_keepLinesIndicesAndColoursInStepWithAPlainModel) {
+    std::mt19937 random(12345);
+    auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+
+    std::string model;
+    for (int i = 0; i < 3000; ++i)
+        model += "line " + std::to_string(i) + "\r";
+    model += "end";
+    std::vector<Colour> colours(model.size(), ColourBlack);
+    std::string withCrLf;
+    for (char c : model)
+        withCrLf += c == '\r' ? std::string("\r\n") : std::string(1, c);
+    SetPaneText(TranslationPane, withCrLf);
+    pane().SetTextLimit(10000000);
+
+    const Colour palette[] = {ColourRed, ColourBlue, ColourMagenta};
+    for (int step = 0; step < 1500; ++step) {
+        int length = static_cast<int>(model.size());
+        int from = below(length + 1);
+        int to = std::min(length, from + (below(4) == 0 ? below(3000) : below(20)));
+        if (below(3) == 0) {
+            Colour colour = palette[below(3)];
+            RichEdit_SetTextColor(TranslationPane, from, to, colour);
+            for (int i = from; i < to; ++i)
+                colours[static_cast<std::size_t>(i)] = colour;
+        } else {
+            std::string text;
+            int lines = below(4) == 0 ? below(400) : below(3);
+            for (int i = 0; i < lines; ++i)
+                text += "new " + std::to_string(step) + "\r";
+            text += std::string(static_cast<std::size_t>(below(5)), 'z');
+            Colour before = from > 0 ? colours[static_cast<std::size_t>(from - 1)] : ColourBlack;
+            RichEdit_ReplaceRange(TranslationPane, from, to, text.c_str());
+            model.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from),
+                          text);
+            colours.erase(colours.begin() + from, colours.begin() + to);
+            colours.insert(colours.begin() + from, text.size(), before);
+        }
+        if (step % 100 != 99) continue;
+
+        ASSERT_EQ(pane().TextLength(), static_cast<std::int32_t>(model.size()));
+        std::int32_t line = 0;
+        std::size_t start = 0;
+        char buffer[320];
+        for (;;) {
+            std::size_t end = model.find('\r', start);
+            std::size_t stop = end == std::string::npos ? model.size() : end + 1;
+            ASSERT_EQ(RichEdit_LineIndex(TranslationPane, line), static_cast<std::int32_t>(start));
+            std::int32_t n = RichEdit_GetTextLine(TranslationPane, line, buffer, 320);
+            ASSERT_EQ(std::string(buffer, static_cast<std::size_t>(n)),
+                      model.substr(start, stop - start));
+            ASSERT_EQ(RichEdit_LineFromChar(TranslationPane, static_cast<std::int32_t>(start)),
+                      line);
+            if (end == std::string::npos) break;
+            start = end + 1;
+            ++line;
+        }
+        ASSERT_EQ(RichEdit_GetLineCount(TranslationPane), line + 1);
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            ASSERT_EQ(pane().CharColour(static_cast<std::int32_t>(i)), colours[i]) << i;
+        }
+    }
+}
+
+TEST(HeadlessPlatformTest, controlsComeFromTheTemplateInTheChosenLanguage) {
+    HeadlessPlatform english(false);
+    HeadlessPlatform german(true);
+    EXPECT_EQ(english.GetControlText(IdSave), "Save");
+    EXPECT_EQ(german.GetControlText(IdSave), "Speichern");
+    EXPECT_EQ(german.GetControlText(IdTranslationLabel), "\xDC"
+                                                         "bersetzung");
+    EXPECT_FALSE(english.IsControlVisible(IdMerge));
+    EXPECT_TRUE(german.IsControlVisible(IdMerge));
+    EXPECT_FALSE(german.IsControlEnabled(IdStandardEntries));
+    EXPECT_TRUE(english.PaneById(OriginalPane).IsReadOnly());
+    EXPECT_FALSE(english.PaneById(TranslationPane).IsReadOnly());
+
+    // "/\" is 16 x 14 dialog units: 24 x 23 pixels with base units 6 x 13.
+    Rect button = english.GetControlRect(IdScrollUp);
+    EXPECT_EQ(button.Width(), 24);
+    EXPECT_EQ(button.Height(), 23);
+    std::int32_t x = button.left;
+    std::int32_t y = button.top;
+    ASSERT_TRUE(english.ScreenToClient(x, y));
+    EXPECT_EQ(x, 363);
+    EXPECT_EQ(y, 88);
+    // The window is the template's size plus the frame.
+    EXPECT_EQ(english.GetWindowRect().Width(), 760);
+    EXPECT_EQ(english.GetWindowRect().Height(), 426);
+}
+
+TEST_F(HeadlessPaneTest, click_togglesACheckBoxAndIgnoresDisabledControls) {
+    platform.Click(IdAutoSave);
+    EXPECT_TRUE(platform.IsChecked(IdAutoSave));
+    EXPECT_EQ(appState.autoSave, 1);
+    EXPECT_EQ(platform.sentCommands, std::vector<std::uint32_t>{MakeCommand(IdAutoSave)});
+
+    platform.EnableControl(IdAutoSave, false);
+    platform.Click(IdAutoSave);
+    EXPECT_TRUE(platform.IsChecked(IdAutoSave));
+    EXPECT_EQ(platform.sentCommands.size(), 1u);
+}
+
+TEST_F(HeadlessPaneTest, messageBoxes_takeScriptedAnswersThenSafeDefaults) {
+    platform.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(platform.MessageBox("q", "c", MB_YESNOCANCEL), IDYES);
+    EXPECT_EQ(platform.MessageBox("q", "c", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(platform.MessageBox("q", "c", MB_YESNO), IDNO);
+    EXPECT_EQ(platform.MessageBox("i", "c", MB_ICONHAND, false), IDOK);
+    ASSERT_EQ(platform.messageBoxes.size(), 4u);
+    EXPECT_FALSE(platform.messageBoxes[3].owned);
+    EXPECT_EQ(platform.messageBoxes[3].flags, MB_ICONHAND);
+
+    platform.openFileAnswers = {std::string("a.ini"), std::nullopt};
+    std::string chosen;
+    FileDialogRequest request;
+    request.title = "t";
+    EXPECT_TRUE(platform.OpenFileDialog(request, chosen));
+    EXPECT_EQ(chosen, "a.ini");
+    EXPECT_FALSE(platform.OpenFileDialog(request, chosen));
+    EXPECT_FALSE(platform.OpenFileDialog(request, chosen));
+    EXPECT_EQ(platform.openFileRequests.size(), 3u);
+}
+
+TEST_F(HeadlessPaneTest, postedCommands_runInOrderAfterTheCurrentOne) {
+    platform.PostCommand(MakeCommand(TranslationPane, EN_CHANGE));
+    platform.PostCommand(MakeCommand(IdAutoSave));
+    EXPECT_EQ(appState.modified, 0);
+    platform.RunPostedCommands();
+    EXPECT_EQ(appState.modified, 1);
+    EXPECT_EQ(appState.autoSave, 0);
+    platform.RunPostedCommands();
+    EXPECT_EQ(platform.postedCommands.size(), 2u);
+}
+
+TEST_F(HeadlessPaneTest, paneChange_reachesTheWindowAsACommand) {
+    pane().SetChangeNotification(true);
+    SetPaneText(TranslationPane, "x");
+    EXPECT_EQ(appState.modified, 1);
+    EXPECT_EQ(platform.sentCommands.back(), MakeCommand(TranslationPane, EN_CHANGE));
+}
+
+} // namespace
