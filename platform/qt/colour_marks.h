@@ -1,0 +1,58 @@
+// The colours of a pane's text, kept line by line beside the text rather than in
+// it. The Qt pane draws them over the text when it paints, so that colouring
+// changes neither the document nor its undo history and needs no new layout.
+//
+// Every line has one cell per character plus one for its line break (the last
+// line's extra cell is never shown), the same count as a text block's length.
+#pragma once
+
+#include "platform/pane.h"
+
+#include <cstdint>
+#include <vector>
+
+class ColourMarks {
+  public:
+    // A stretch of cells of one colour.
+    struct Run {
+        std::int32_t length;
+        Colour colour;
+    };
+
+    ColourMarks();
+
+    // All text black, in lines of the given cell counts.
+    void Reset(const std::vector<std::int32_t>& lineCells);
+
+    std::int32_t LineCount() const { return static_cast<std::int32_t>(lines_.size()); }
+    std::int32_t LineCells(std::int32_t line) const;
+    Colour ColourAt(std::int32_t line, std::int32_t cell) const;
+    // The runs of a line, in order; empty when the whole line is black.
+    const std::vector<Run>& Runs(std::int32_t line) const;
+
+    // Colours cells [from, to) of one line.
+    void Paint(std::int32_t line, std::int32_t from, std::int32_t to, Colour colour);
+    void PaintAll(Colour colour);
+
+    // Follows a text change: from cell `offset` of line `line` on, `removed` cells
+    // were replaced by `added` ones. `newLineCells` holds the cell counts of the
+    // lines that now hold the changed stretch, starting with `line`. New cells
+    // take the colour of the cell before them (black at the very start). Returns
+    // false, changing nothing, when the change does not fit the lines known.
+    bool Replace(std::int32_t line, std::int32_t offset, std::int32_t removed, std::int32_t added,
+                 const std::vector<std::int32_t>& newLineCells);
+
+  private:
+    struct Line {
+        std::int32_t cells = 0;
+        std::vector<Run> runs;
+    };
+
+    // Appends cells [from, to) of a line to `out`.
+    static void AppendSlice(const Line& line, std::int32_t from, std::int32_t to,
+                            std::vector<Run>& out);
+    static void AppendRun(std::vector<Run>& runs, std::int32_t length, Colour colour);
+    static void DropIfBlack(std::vector<Run>& runs);
+
+    std::vector<Line> lines_;
+};

@@ -1,0 +1,73 @@
+#include "platform/qt/main_window_widget.h"
+
+#include "app/control_ids.h"
+#include "platform/platform.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <utility>
+
+MainWindowWidget::MainWindowWidget(std::function<void(std::uint32_t)> send,
+                                   std::function<void()> layout)
+    : QWidget(nullptr), send_(std::move(send)), layout_(std::move(layout)) {}
+
+void MainWindowWidget::End() {
+    ended_ = true;
+    // Inside closeEvent the pending close completes by accepting the event; a
+    // nested close() would be ignored there.
+    if (!inCloseEvent_) close();
+}
+
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    // The close box and Alt+F4 ask the program, which may keep the window open.
+    inCloseEvent_ = true;
+    send_(MakeCommand(IDCANCEL));
+    inCloseEvent_ = false;
+    event->setAccepted(ended_);
+}
+
+void MainWindowWidget::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control did not take, as the dialog manager routes them.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        send_(MakeCommand(IDCANCEL));
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        send_(MakeCommand(IDOK));
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void MainWindowWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layout_();
+}
+
+void MainWindowWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The frame's size is known once the window is shown.
+    ApplyMinimumSize();
+}
+
+void MainWindowWidget::SetMinimumFrameSize(int width, int height) {
+    minimumFrameWidth_ = width;
+    minimumFrameHeight_ = height;
+    ApplyMinimumSize();
+}
+
+void MainWindowWidget::ApplyMinimumSize() {
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(std::max(0, minimumFrameWidth_ - frame.width()),
+                   std::max(0, minimumFrameHeight_ - frame.height()));
+}

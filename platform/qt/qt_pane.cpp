@@ -1,0 +1,645 @@
+#include "platform/qt/qt_pane.h"
+
+#include "platform/qt/qt_text.h"
+#include "text/cp1252.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr Colour Black = MakeColour(0, 0, 0);
+
+// Size of the pieces the text is streamed out in.
+constexpr std::int32_t StreamChunk = 4096;
+
+QColor ToQColor(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+char UpperByte(char c) { return static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c))); }
+
+// A search text as the pane holds text: every kind of line break one CR, and
+// upper case for a comparison without regard to case.
+std::string SearchPattern(const char* text) {
+    std::string pattern;
+    if (text == nullptr) return pattern;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p == '\r') {
+            pattern.push_back('\r');
+            if (p[1] == '\n') ++p;
+        } else if (*p == '\n') {
+            pattern.push_back('\r');
+        } else {
+            pattern.push_back(UpperByte(*p));
+        }
+    }
+    return pattern;
+}
+
+// Whether a key press inserts its text (printable characters and Tab; Ctrl
+// combinations are commands), as the editor itself decides.
+bool InsertsText(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) return false;
+    const QChar first = text.at(0);
+    if (first.category() == QChar::Other_Format) return true;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        return false;
+    }
+    return first.isPrint() || first == QChar(u'\t') ||
+           first.category() == QChar::Other_PrivateUse || first.isHighSurrogate();
+}
+
+} // namespace
+
+// The selection bar: a strip left of the text in which a click selects the whole
+// line beside it and a drag extends the selection line by line.
+class QtPane::SelectionBar : public QWidget {
+  public:
+    explicit SelectionBar(QtPane* pane) : QWidget(pane), pane_(pane) {
+        setAutoFillBackground(true);
+        setBackgroundRole(QPalette::Base);
+        setCursor(Qt::ArrowCursor);
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        pane_->setFocus(Qt::MouseFocusReason);
+        pane_->SelectLinesAt(static_cast<int>(event->position().y()),
+                             (event->modifiers() & Qt::ShiftModifier) != 0);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if ((event->buttons() & Qt::LeftButton) == 0) return;
+        pane_->SelectLinesAt(static_cast<int>(event->position().y()), true);
+    }
+
+  private:
+    QtPane* pane_;
+};
+
+QtPane::QtPane(std::function<void(std::uint16_t code)> notify, QWidget* parent)
+    : QPlainTextEdit(parent), notify_(std::move(notify)) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setTabChangesFocus(false);
+
+    // The colour marks mean these exact colours, so the text is black on white
+    // whatever the desktop's colour scheme. The selection stays visible when the
+    // pane loses the focus.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                     colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colours);
+
+    connect(document(), &QTextDocument::contentsChange, this, &QtPane::OnContentsChange);
+    ResetMarks();
+}
+
+QtPane::~QtPane() = default;
+
+// ------------------------------------------------------------------ reading
+
+std::int32_t QtPane::LineCount() { return document()->blockCount(); }
+
+std::int32_t QtPane::TextLength() { return document()->characterCount() - 1; }
+
+std::int32_t QtPane::LineIndex(std::int32_t line) {
+    // -1 asks for the line of the caret, as the platform's request does.
+    if (line == -1) line = textCursor().blockNumber();
+    if (line < 0 || line >= LineCount()) return -1;
+    return document()->findBlockByNumber(line).position();
+}
+
+std::int32_t QtPane::LineFromChar(std::int32_t index) {
+    // A negative index asks for the line of the selection's start.
+    if (index < 0) index = textCursor().selectionStart();
+    index = std::clamp(index, 0, TextLength());
+    return document()->findBlock(index).blockNumber();
+}
+
+std::int32_t QtPane::GetLine(std::int32_t line, char* buffer, std::int32_t capacity) {
+    if (line < 0 || line >= LineCount() || buffer == nullptr || capacity <= 0) return 0;
+    const QTextBlock block = document()->findBlockByNumber(line);
+    const QString text = block.text();
+    const std::int32_t size = static_cast<std::int32_t>(text.size());
+    const bool hasBreak = block.next().isValid();
+    const std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
+    const std::int32_t characters = std::min(n, size);
+    const QChar* units = text.constData();
+    for (std::int32_t i = 0; i < characters; ++i)
+        buffer[i] = EncodeCp1252(units[i].unicode());
+    if (n > size) buffer[size] = '\r';
+    return n;
+}
+
+std::string QtPane::EncodedText() {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(document()->characterCount()) +
+                static_cast<std::size_t>(document()->blockCount()));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (QChar c : text)
+            out.push_back(EncodeCp1252(c.unicode()));
+        if (block.next().isValid()) out.append("\r\n");
+    }
+    return out;
+}
+
+std::int32_t QtPane::GetText(char* buffer, std::int32_t capacity) {
+    if (buffer == nullptr || capacity <= 0) return 0;
+    const std::string text = EncodedText();
+    const std::int32_t n = std::min(static_cast<std::int32_t>(text.size()), capacity - 1);
+    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
+    buffer[n] = '\0';
+    return n;
+}
+
+std::int32_t QtPane::StreamOut(const std::function<std::int32_t(const char*, std::int32_t)>& sink) {
+    const std::string text = EncodedText();
+    const std::int32_t size = static_cast<std::int32_t>(text.size());
+    std::int32_t total = 0;
+    for (std::int32_t offset = 0; offset < size; offset += StreamChunk) {
+        const std::int32_t offered = std::min(StreamChunk, size - offset);
+        const std::int32_t taken = std::clamp(sink(text.data() + offset, offered), 0, offered);
+        total += taken;
+        if (taken < offered) break;
+    }
+    return total;
+}
+
+std::int32_t QtPane::FindText(std::int32_t from, std::int32_t to, const char* text) {
+    // QTextDocument::find is slow on large texts and takes a no-break space for
+    // a space, so the lines are searched here, as bytes of the code page.
+    const std::string pattern = SearchPattern(text);
+    if (pattern.empty()) return -1;
+    const std::int32_t m = static_cast<std::int32_t>(pattern.size());
+    const std::int32_t length = TextLength();
+    if (to < 0 || to > length) to = length;
+    from = std::max(from, 0);
+    // A match [p, p + m) must end at `to` at the latest.
+    const std::int32_t lastStart = to - m;
+    if (from > lastStart) return -1;
+
+    // `window` holds the upper-cased cells from `windowStart` on: the lines read
+    // so far, less what no match can start in any more.
+    QTextBlock block = document()->findBlock(from);
+    std::string window;
+    std::int32_t windowStart = block.position();
+    std::int32_t next = from;
+    for (; block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        for (QChar c : line)
+            window.push_back(UpperByte(EncodeCp1252(c.unicode())));
+        if (block.next().isValid()) window.push_back('\r');
+
+        const std::int32_t limit =
+            std::min(lastStart, windowStart + static_cast<std::int32_t>(window.size()) - m);
+        for (std::int32_t p = next; p <= limit; ++p) {
+            const char* candidate = window.data() + (p - windowStart);
+            if (*candidate == pattern[0] &&
+                std::memcmp(candidate, pattern.data(), static_cast<std::size_t>(m)) == 0) {
+                return p;
+            }
+        }
+        if (limit >= lastStart) return -1;
+        next = std::max(next, limit + 1);
+        window.erase(0, static_cast<std::size_t>(next - windowStart));
+        windowStart = next;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------- selection
+
+void QtPane::GetSel(std::int32_t& start, std::int32_t& end) {
+    const QTextCursor cursor = textCursor();
+    start = cursor.selectionStart();
+    end = cursor.selectionEnd();
+}
+
+void QtPane::SetSel(std::int32_t start, std::int32_t end) {
+    QTextCursor cursor = textCursor();
+    if (start == -1) {
+        // A start of -1 only drops the selection; the caret stays.
+        cursor.clearSelection();
+        setTextCursor(cursor);
+        return;
+    }
+    const std::int32_t length = TextLength();
+    if (end < 0) end = length;
+    start = std::clamp(start, 0, length);
+    end = std::clamp(end, 0, length);
+    // The caret goes to `end`, the anchor to `start`.
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void QtPane::ReplaceSel(const char* text, bool canUndo) {
+    const QString inserted = DecodePaneText(text);
+    QTextCursor cursor = textCursor();
+    const std::int32_t start = cursor.selectionStart();
+    const std::int32_t removed = cursor.selectionEnd() - start;
+    if (inserted.isEmpty() && removed == 0) return;
+    // The whole replacement is refused when it would make the text longer than
+    // the limit; a change that does not lengthen the text always goes through.
+    if (!AcceptInput(removed, inserted.size())) return;
+
+    ++ownEdit_;
+    // An edit block of its own keeps this replacement from merging with the one
+    // before it into one undo step (inside an undo group it simply nests).
+    cursor.beginEditBlock();
+    // An empty format: text inserted at a line start would otherwise take the
+    // format of the line.
+    cursor.insertText(inserted, QTextCharFormat());
+    cursor.endEditBlock();
+    --ownEdit_;
+    FollowChange(start, removed, static_cast<int>(inserted.size()));
+    setTextCursor(cursor);
+    // Older steps would no longer fit the text.
+    if (!canUndo) document()->clearUndoRedoStacks();
+    if (changeNotification_) Notify(EN_CHANGE);
+}
+
+bool QtPane::SetText(const char* text) {
+    const QString all = DecodePaneText(text);
+    ++ownEdit_;
+    // Replaces the text, clears the undo history and puts the caret at the start.
+    setPlainText(all);
+    --ownEdit_;
+    ResetMarks();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    if (changeNotification_) Notify(EN_CHANGE);
+    return true;
+}
+
+// ------------------------------------------------------------------ colours
+
+void QtPane::ResetMarks() {
+    std::vector<std::int32_t> cells;
+    cells.reserve(static_cast<std::size_t>(document()->blockCount()));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        cells.push_back(block.length());
+    }
+    marks_.Reset(cells);
+}
+
+void QtPane::FollowChange(int position, int removed, int added) {
+    const QTextDocument* doc = document();
+    const QTextBlock first = doc->findBlock(position);
+    if (!first.isValid()) {
+        ResetMarks();
+        return;
+    }
+    QTextBlock last = doc->findBlock(position + added);
+    if (!last.isValid()) last = doc->lastBlock();
+    std::vector<std::int32_t> cells;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        cells.push_back(block.length());
+        if (block == last) break;
+    }
+    // A change the marks cannot follow (it should not happen) leaves the text
+    // black rather than colours on the wrong characters.
+    if (!marks_.Replace(first.blockNumber(), position - first.position(), removed, added, cells)) {
+        ResetMarks();
+    }
+}
+
+void QtPane::OnContentsChange(int position, int removed, int added) {
+    // The pane's own changes have been followed already.
+    if (ownEdit_ > 0) return;
+    if (removed == 0 && added == 0) return;
+    FollowChange(position, removed, added);
+    if (changeNotification_) Notify(EN_CHANGE);
+}
+
+bool QtPane::SetSelectionColour(Colour colour) {
+    const QTextCursor cursor = textCursor();
+    const std::int32_t from = cursor.selectionStart();
+    const std::int32_t to = cursor.selectionEnd();
+    if (from >= to) return true;
+    QTextBlock block = document()->findBlock(from);
+    std::int32_t line = block.blockNumber();
+    for (; block.isValid() && block.position() < to; block = block.next(), ++line) {
+        const std::int32_t start = block.position();
+        marks_.Paint(line, from - start, to - start, colour);
+    }
+    viewport()->update();
+    return true;
+}
+
+bool QtPane::SetAllColour(Colour colour) {
+    marks_.PaintAll(colour);
+    viewport()->update();
+    return true;
+}
+
+Colour QtPane::CharColour(std::int32_t index) {
+    if (index < 0 || index >= TextLength()) return Black;
+    const QTextBlock block = document()->findBlock(index);
+    return marks_.ColourAt(block.blockNumber(), index - block.position());
+}
+
+void QtPane::paintEvent(QPaintEvent* event) {
+    // The base class's drawing of the visible lines, with the colour marks of
+    // each line drawn as extra formats beneath the selection.
+    QPainter painter(viewport());
+    QPointF offset(contentOffset());
+    QRect exposed = event->rect();
+    const QRect area = viewport()->rect();
+    const QTextDocument* doc = document();
+    const qreal textWidth = doc->documentLayout()->documentSize().width();
+    painter.setBrushOrigin(offset);
+    const int rightEdge = static_cast<int>(offset.x() + std::max<qreal>(area.width(), textWidth) -
+                                           doc->documentMargin());
+    exposed.setRight(std::min(exposed.right(), rightEdge));
+    painter.setClipRect(exposed);
+
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    const bool showsCaret =
+        !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard) != 0;
+    const QBrush background = palette().base();
+
+    QTextBlock block = firstVisibleBlock();
+    std::int32_t line = block.blockNumber();
+    for (; block.isValid(); block = block.next(), ++line) {
+        const QRectF bounds = blockBoundingRect(block).translated(offset);
+        if (bounds.bottom() >= exposed.top() && bounds.top() <= exposed.bottom()) {
+            QTextLayout* layout = block.layout();
+            const int blockStart = block.position();
+            const int blockLength = block.length();
+
+            QList<QTextLayout::FormatRange> formats;
+            int cell = 0;
+            for (const ColourMarks::Run& run : marks_.Runs(line)) {
+                if (run.colour != Black) {
+                    QTextLayout::FormatRange range;
+                    range.start = cell;
+                    range.length = run.length;
+                    range.format.setForeground(ToQColor(run.colour));
+                    // The background is painted too, so that the coloured glyphs
+                    // replace the black ones instead of blending with their edges.
+                    range.format.setBackground(background);
+                    formats.append(range);
+                }
+                cell += run.length;
+            }
+            for (const QAbstractTextDocumentLayout::Selection& selection : context.selections) {
+                const int start = selection.cursor.selectionStart() - blockStart;
+                const int end = selection.cursor.selectionEnd() - blockStart;
+                if (start < blockLength && end > 0 && end > start) {
+                    QTextLayout::FormatRange range;
+                    range.start = start;
+                    range.length = end - start;
+                    range.format = selection.format;
+                    formats.append(range);
+                }
+            }
+            layout->draw(&painter, offset, formats, exposed);
+
+            const int caret = context.cursorPosition;
+            if (showsCaret && caret >= blockStart && caret < blockStart + blockLength) {
+                layout->drawCursor(&painter, offset, caret - blockStart, cursorWidth());
+            } else if (!isReadOnly() && caret < -1 && !layout->preeditAreaText().isEmpty()) {
+                layout->drawCursor(&painter, offset, layout->preeditAreaPosition() - (caret + 2),
+                                   cursorWidth());
+            }
+        }
+        offset.ry() += bounds.height();
+        if (offset.y() > area.height()) break;
+    }
+}
+
+// ---------------------------------------------------------------- scrolling
+
+void QtPane::ScrollCaret() { ensureCursorVisible(); }
+
+std::int32_t QtPane::FirstVisibleLine() {
+    // Without line wrap every line is one block.
+    return firstVisibleBlock().blockNumber();
+}
+
+void QtPane::LineScroll(std::int32_t lines) {
+    // The scroll bar counts lines and stops at the pane's ends.
+    QScrollBar* bar = verticalScrollBar();
+    const qint64 target = static_cast<qint64>(bar->value()) + lines;
+    bar->setValue(static_cast<int>(std::clamp<qint64>(target, bar->minimum(), bar->maximum())));
+}
+
+void QtPane::ScrollOneLine(bool down) {
+    verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderSingleStepAdd
+                                            : QAbstractSlider::SliderSingleStepSub);
+}
+
+void QtPane::SetRedraw(bool on) {
+    redrawOn_ = on;
+    setUpdatesEnabled(on);
+    if (on) viewport()->update();
+}
+
+// -------------------------------------------------------------- properties
+
+void QtPane::SetTextLimit(std::int32_t limit) { textLimit_ = limit > 0 ? limit : DefaultTextLimit; }
+
+void QtPane::SetReadOnly(bool readOnly) {
+    setReadOnly(readOnly);
+    // A read-only pane still has a caret that the keys move and that selects.
+    if (readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void QtPane::SetChangeNotification(bool on) { changeNotification_ = on; }
+
+void QtPane::SetKeepScrollBars(bool keep) {
+    QScrollBar* bar = verticalScrollBar();
+    setVerticalScrollBarPolicy(keep ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    if (keep) {
+        // Shown but disabled while there is nothing to scroll.
+        connect(bar, &QScrollBar::rangeChanged, bar,
+                [bar](int minimum, int maximum) { bar->setEnabled(maximum > minimum); });
+        bar->setEnabled(bar->maximum() > bar->minimum());
+    }
+}
+
+void QtPane::ShowSelectionBar() {
+    if (selectionBar_ != nullptr) return;
+    selectionBar_ = new SelectionBar(this);
+    setViewportMargins(SelectionBarWidth, 0, 0, 0);
+    PlaceSelectionBar();
+    selectionBar_->show();
+}
+
+void QtPane::UseReadOnlyBackground() {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
+    setPalette(colours);
+}
+
+void QtPane::PlaceSelectionBar() {
+    if (selectionBar_ == nullptr) return;
+    const QRect inside = contentsRect();
+    selectionBar_->setGeometry(inside.left(), inside.top(), SelectionBarWidth,
+                               viewport()->height());
+}
+
+void QtPane::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    PlaceSelectionBar();
+}
+
+void QtPane::SelectLinesAt(int y, bool extend) {
+    const int line = cursorForPosition(QPoint(0, y)).blockNumber();
+    if (!extend) selectionBarAnchorLine_ = line;
+    const int first = std::min(selectionBarAnchorLine_, line);
+    const int last = std::max(selectionBarAnchorLine_, line);
+    const int start = document()->findBlockByNumber(first).position();
+    const int end =
+        last + 1 < LineCount() ? document()->findBlockByNumber(last + 1).position() : TextLength();
+    // The caret goes to the end the pointer is at.
+    QTextCursor cursor = textCursor();
+    if (line >= selectionBarAnchorLine_) {
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+    } else {
+        cursor.setPosition(end);
+        cursor.setPosition(start, QTextCursor::KeepAnchor);
+    }
+    setTextCursor(cursor);
+}
+
+// ------------------------------------------------------------- user input
+
+bool QtPane::Fits(qint64 removed, qint64 added) const {
+    const qint64 length = document()->characterCount() - 1;
+    const qint64 newLength = length - removed + added;
+    return newLength <= textLimit_ || newLength <= length;
+}
+
+bool QtPane::AcceptInput(qint64 removed, qint64 added) {
+    if (Fits(removed, added)) return true;
+    Notify(EN_MAXTEXT);
+    return false;
+}
+
+void QtPane::keyPressEvent(QKeyEvent* event) {
+    if (!isReadOnly()) {
+        const QTextCursor cursor = textCursor();
+        const qint64 selected = cursor.selectionEnd() - cursor.selectionStart();
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & Qt::ControlModifier) == 0) {
+            if (!AcceptInput(selected, 1)) {
+                event->accept();
+                return;
+            }
+            if ((event->modifiers() & Qt::ShiftModifier) != 0) {
+                // Shift+Enter would put a line separator inside the line; here
+                // every Enter breaks the line.
+                QKeyEvent plain(event->type(), event->key(),
+                                event->modifiers() & ~Qt::ShiftModifier, event->text(),
+                                event->isAutoRepeat(), static_cast<quint16>(event->count()));
+                QPlainTextEdit::keyPressEvent(&plain);
+                event->setAccepted(plain.isAccepted());
+                return;
+            }
+        } else if (InsertsText(event)) {
+            const QString typed = MakeStorable(event->text());
+            if (!AcceptInput(selected, typed.size())) {
+                event->accept();
+                return;
+            }
+            if (typed != event->text()) {
+                QKeyEvent storable(event->type(), event->key(), event->modifiers(), typed,
+                                   event->isAutoRepeat(), static_cast<quint16>(event->count()));
+                QPlainTextEdit::keyPressEvent(&storable);
+                event->setAccepted(storable.isAccepted());
+                return;
+            }
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void QtPane::inputMethodEvent(QInputMethodEvent* event) {
+    if (!isReadOnly() && !event->commitString().isEmpty()) {
+        QString commit = MakeStorable(event->commitString());
+        const QTextCursor cursor = textCursor();
+        const qint64 removed =
+            cursor.selectionEnd() - cursor.selectionStart() + event->replacementLength();
+        if (!AcceptInput(removed, commit.size())) commit.clear();
+        if (commit != event->commitString()) {
+            QInputMethodEvent storable(event->preeditString(), event->attributes());
+            if (!commit.isEmpty()) {
+                storable.setCommitString(commit, event->replacementStart(),
+                                         event->replacementLength());
+            }
+            QPlainTextEdit::inputMethodEvent(&storable);
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void QtPane::insertFromMimeData(const QMimeData* source) {
+    // Paste and drop. When text is moved by dragging, the editor has removed it
+    // from its old place before it arrives here, so the count below is exact.
+    if (isReadOnly() || source == nullptr || !source->hasText()) return;
+    const QString text = MakeStorable(source->text());
+    const QTextCursor cursor = textCursor();
+    if (!AcceptInput(cursor.selectionEnd() - cursor.selectionStart(), text.size())) return;
+    QMimeData storable;
+    storable.setText(text);
+    QPlainTextEdit::insertFromMimeData(&storable);
+}
+
+// --------------------------------------------------------------------- undo
+
+bool QtPane::CanUndo() { return document()->isUndoAvailable(); }
+
+void QtPane::Undo() { undo(); }
+
+void QtPane::BeginUndoGroup() {
+    if (undoGroupDepth_++ > 0) return;
+    undoGroupCursor_ = QTextCursor(document());
+    undoGroupCursor_.beginEditBlock();
+}
+
+void QtPane::EndUndoGroup() {
+    if (undoGroupDepth_ == 0) return;
+    if (--undoGroupDepth_ > 0) return;
+    // The document reports the group's changes only now, all at once; the pane
+    // has followed each of them as it made it.
+    ++ownEdit_;
+    undoGroupCursor_.endEditBlock();
+    --ownEdit_;
+}
+
+void QtPane::Notify(std::uint16_t code) {
+    if (notify_) notify_(code);
+}

@@ -1,0 +1,126 @@
+// The Qt text pane: a QPlainTextEdit that answers the pane requests exactly as
+// the headless pane does.
+//
+// Lines are the document's text blocks. A block's position counts the break
+// before it as one character, which is our one-character line break, so line
+// starts and line numbers come straight from the document (O(log n) each).
+// Text is Windows-1252: bytes handed in are decoded with the code page's table,
+// lines read back are encoded with it ('?' for what it cannot hold).
+//
+// Colours are marks, not edits. They live in ColourMarks, one list of runs per
+// line, and paintEvent draws them over the text of the visible lines as extra
+// formats of the line's QTextLayout, the way the selection is drawn. So a colour
+// change never touches the document: it adds no undo step, reports no change
+// and needs no new layout, which keeps colouring every line of a large file
+// cheap. The marks follow every text change through the document's
+// contentsChange signal (typing, pasting, undo), or directly for the pane's own
+// replacements; new text takes the colour of the character before it.
+#pragma once
+
+#include "platform/pane.h"
+#include "platform/qt/colour_marks.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <cstdint>
+#include <functional>
+
+class QtPane : public QPlainTextEdit, public Pane {
+    Q_OBJECT
+
+  public:
+    // `notify` receives EN_CHANGE (when change notification is on) and
+    // EN_MAXTEXT; the platform turns them into commands of the window.
+    explicit QtPane(std::function<void(std::uint16_t code)> notify, QWidget* parent = nullptr);
+    ~QtPane() override;
+
+    std::int32_t LineCount() override;
+    std::int32_t LineIndex(std::int32_t line) override;
+    std::int32_t LineFromChar(std::int32_t index) override;
+    std::int32_t GetLine(std::int32_t line, char* buffer, std::int32_t capacity) override;
+    std::int32_t TextLength() override;
+
+    void GetSel(std::int32_t& start, std::int32_t& end) override;
+    void SetSel(std::int32_t start, std::int32_t end) override;
+    void ReplaceSel(const char* text, bool canUndo) override;
+
+    std::int32_t FindText(std::int32_t from, std::int32_t to, const char* text) override;
+
+    bool SetSelectionColour(Colour colour) override;
+    bool SetAllColour(Colour colour) override;
+    Colour CharColour(std::int32_t index) override;
+
+    void ScrollCaret() override;
+    std::int32_t FirstVisibleLine() override;
+    void LineScroll(std::int32_t lines) override;
+    void ScrollOneLine(bool down) override;
+    void SetRedraw(bool on) override;
+
+    bool SetText(const char* text) override;
+    std::int32_t GetText(char* buffer, std::int32_t capacity) override;
+    std::int32_t
+    StreamOut(const std::function<std::int32_t(const char*, std::int32_t)>& sink) override;
+
+    void SetTextLimit(std::int32_t limit) override;
+    void SetReadOnly(bool readOnly) override;
+    void SetChangeNotification(bool on) override;
+
+    bool CanUndo() override;
+    void Undo() override;
+    void BeginUndoGroup() override;
+    void EndUndoGroup() override;
+
+    // Set-up by the platform.
+    // The vertical scroll bar stays shown (disabled) when there is nothing to scroll.
+    void SetKeepScrollBars(bool keep);
+    // A narrow left margin in which a click selects the whole line.
+    void ShowSelectionBar();
+    // The window colour as background, marking the read-only side.
+    void UseReadOnlyBackground();
+
+    bool IsRedrawOn() const { return redrawOn_; }
+    std::int32_t TextLimit() const { return textLimit_; }
+
+    // The limit a pane has before one is set, and what a limit of 0 restores.
+    static constexpr std::int32_t DefaultTextLimit = 64000;
+    // Width of the selection bar in pixels.
+    static constexpr int SelectionBarWidth = 8;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    class SelectionBar;
+
+    void OnContentsChange(int position, int removed, int added);
+    // Brings the colour marks in line with a change of the text.
+    void FollowChange(int position, int removed, int added);
+    void ResetMarks();
+    // Whether the text may grow by `added` characters while `removed` go.
+    bool Fits(qint64 removed, qint64 added) const;
+    // Refuses input that passes the limit: reports EN_MAXTEXT and returns false.
+    bool AcceptInput(qint64 removed, qint64 added);
+    void Notify(std::uint16_t code);
+    // The whole text with CR LF breaks, encoded.
+    std::string EncodedText();
+    void SelectLinesAt(int y, bool extend);
+    void PlaceSelectionBar();
+
+    std::function<void(std::uint16_t)> notify_;
+    ColourMarks marks_;
+    std::int32_t textLimit_ = DefaultTextLimit;
+    bool changeNotification_ = false;
+    bool redrawOn_ = true;
+    // Above zero while the pane itself changes the text and follows the change.
+    int ownEdit_ = 0;
+    int undoGroupDepth_ = 0;
+    QTextCursor undoGroupCursor_;
+    SelectionBar* selectionBar_ = nullptr;
+    // Line a selection-bar drag started on.
+    int selectionBarAnchorLine_ = 0;
+};

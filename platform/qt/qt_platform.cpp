@@ -1,0 +1,381 @@
+#include "platform/qt/qt_platform.h"
+
+#include "app/control_ids.h"
+#include "app/dispatch.h"
+#include "app/layout.h"
+#include "platform/qt/file_dialogs.h"
+#include "platform/qt/main_window_widget.h"
+#include "platform/qt/qt_pane.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/updown_control.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// The two edits that show file paths hold them in the local 8-bit encoding of
+// file names; every other text of the window is Windows-1252.
+bool IsPathField(int id) { return id == IdOriginalPathEdit || id == IdTranslationPathEdit; }
+
+QString DecodeFor(int id, const std::string& text) {
+    return IsPathField(id) ? QFile::decodeName(text.c_str()) : DecodeCp1252(text);
+}
+
+std::string EncodeFor(int id, const QString& text) {
+    return IsPathField(id) ? QFile::encodeName(text).toStdString() : EncodeCp1252(text);
+}
+
+// The dialog font of the template, as close as this system comes to it.
+QFont DialogFont(const WindowTemplate& window) {
+    QFont font(QString::fromLatin1(window.fontName));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(window.fontPoints);
+    return font;
+}
+
+int AnswerOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::BuildMainWindow() {
+    BuildMainWindow(QLocale::system().language() == QLocale::German);
+}
+
+void QtPlatform::BuildMainWindow(bool german) {
+    const WindowTemplate& form = MainWindowTemplate();
+    window_ = std::make_unique<MainWindowWidget>(
+        [this](std::uint32_t command) { SendCommand(command); }, [] { LayoutMainWindow(); });
+    window_->setWindowTitle(DecodeCp1252(form.title));
+    const QFont font = DialogFont(form);
+    window_->setFont(font);
+
+    // Dialog base units as the window system computes them for the dialog font:
+    // the average width of the 52 letters, rounded, and the font's height.
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    baseX_ = (letters / 26 + 1) / 2;
+    baseY_ = metrics.height();
+
+    controls_.clear();
+    for (int i = 0; i < form.controlCount; ++i) {
+        const ResolvedControl control = ResolveControl(form.controls[i], german);
+        QWidget* widget = CreateControl(control);
+        widget->setGeometry(DialogUnitsToPixelsX(control.x, baseX_),
+                            DialogUnitsToPixelsY(control.y, baseY_),
+                            DialogUnitsToPixelsX(control.width, baseX_),
+                            DialogUnitsToPixelsY(control.height, baseY_));
+        widget->setHidden(!control.visible);
+        widget->setEnabled(control.enabled);
+        if (control.id != -1) controls_[control.id] = widget;
+    }
+
+    window_->resize(DialogUnitsToPixelsX(form.width, baseX_),
+                    DialogUnitsToPixelsY(form.height, baseY_));
+    window_->SetMinimumFrameSize(MinTrackWidth, MinTrackHeight);
+}
+
+QWidget* QtPlatform::CreateControl(const ResolvedControl& control) {
+    QWidget* parent = window_.get();
+    const QString caption = DecodeCp1252(control.caption);
+    const int id = control.id;
+    switch (control.kind) {
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(caption, parent);
+        edit->setReadOnly(control.readOnly);
+        return edit;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, parent);
+        // No default button: Enter outside the panes is IDOK, as in a dialog.
+        button->setAutoDefault(false);
+        QObject::connect(button, &QPushButton::clicked, parent,
+                         [this, id] { SendCommand(MakeCommand(id)); });
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(caption, parent);
+        // The box has changed its state before the command arrives.
+        QObject::connect(box, &QCheckBox::clicked, parent,
+                         [this, id] { SendCommand(MakeCommand(id)); });
+        return box;
+    }
+    case ControlKind::Static: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(false);
+        if ((control.style & StyleSunken) != 0)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return label;
+    }
+    case ControlKind::UpDown:
+        upDown_ = new UpDownControl(parent);
+        return upDown_;
+    case ControlKind::RichEdit: {
+        auto* pane = new QtPane(
+            [this, id](std::uint16_t code) { SendCommand(MakeCommand(id, code)); }, parent);
+        pane->SetReadOnly(control.readOnly);
+        pane->SetKeepScrollBars(control.keepScrollBars);
+        if (id == OriginalPane) originalPane_ = pane;
+        if (id == TranslationPane) translationPane_ = pane;
+        return pane;
+    }
+    }
+    return new QWidget(parent);
+}
+
+void QtPlatform::ShowMainWindow() {
+    if (!window_) return;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        QRect frame = window_->frameGeometry();
+        frame.moveCenter(area.center());
+        window_->move(frame.topLeft());
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+QWidget* QtPlatform::Control(int id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second.data();
+}
+
+QtPane* QtPlatform::PaneWidget(int id) const {
+    if (id == OriginalPane) return originalPane_;
+    if (id == TranslationPane) return translationPane_;
+    return nullptr;
+}
+
+UpDownControl* QtPlatform::UpDown() const { return upDown_; }
+
+bool QtPlatform::Ended() const { return window_ && window_->Ended(); }
+
+// ----------------------------------------------------------------- controls
+
+void QtPlatform::EnableControl(int id, bool enabled) {
+    if (QWidget* widget = Control(id)) widget->setEnabled(enabled);
+}
+
+bool QtPlatform::IsControlEnabled(int id) {
+    QWidget* widget = Control(id);
+    return widget != nullptr && widget->isEnabledTo(window_.get());
+}
+
+void QtPlatform::ShowControl(int id, bool visible) {
+    if (QWidget* widget = Control(id)) widget->setVisible(visible);
+}
+
+bool QtPlatform::IsControlVisible(int id) {
+    QWidget* widget = Control(id);
+    return widget != nullptr && widget->isVisibleTo(window_.get());
+}
+
+void QtPlatform::SetControlText(int id, const std::string& text) {
+    QWidget* widget = Control(id);
+    if (auto* pane = PaneWidget(id)) {
+        pane->SetText(text.c_str());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(DecodeFor(id, text));
+        edit->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(DecodeFor(id, text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(DecodeFor(id, text));
+    }
+}
+
+std::string QtPlatform::GetControlText(int id) {
+    QWidget* widget = Control(id);
+    if (auto* pane = PaneWidget(id)) {
+        std::string text(static_cast<std::size_t>(pane->TextLength()) * 2 + 1, '\0');
+        text.resize(static_cast<std::size_t>(
+            pane->GetText(text.data(), static_cast<std::int32_t>(text.size()))));
+        return text;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return EncodeFor(id, edit->text());
+    if (auto* label = qobject_cast<QLabel*>(widget)) return EncodeFor(id, label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return EncodeFor(id, button->text());
+    return std::string();
+}
+
+bool QtPlatform::IsChecked(int id) {
+    auto* button = qobject_cast<QAbstractButton*>(Control(id));
+    return button != nullptr && button->isCheckable() && button->isChecked();
+}
+
+void QtPlatform::SetChecked(int id, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(Control(id));
+    if (button != nullptr && button->isCheckable()) button->setChecked(checked);
+}
+
+Rect QtPlatform::GetControlRect(int id) {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) return Rect{};
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    return Rect{topLeft.x(), topLeft.y(), topLeft.x() + widget->width(),
+                topLeft.y() + widget->height()};
+}
+
+void QtPlatform::MoveControl(int id, int x, int y, int width, int height, bool resize) {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) return;
+    if (resize) {
+        // Below the minimum window size the computed sizes can be negative.
+        widget->setGeometry(x, y, std::max(0, width), std::max(0, height));
+    } else {
+        widget->move(x, y);
+    }
+}
+
+Rect QtPlatform::GetWindowRect() {
+    if (!window_) return Rect{};
+    const QRect frame = window_->frameGeometry();
+    return Rect{frame.left(), frame.top(), frame.left() + frame.width(),
+                frame.top() + frame.height()};
+}
+
+bool QtPlatform::ScreenToClient(std::int32_t& x, std::int32_t& y) {
+    if (!window_) return false;
+    const QPoint client = window_->mapFromGlobal(QPoint(x, y));
+    x = client.x();
+    y = client.y();
+    return true;
+}
+
+// -------------------------------------------------------------------- panes
+
+Pane* QtPlatform::GetPane(int id) { return PaneWidget(id); }
+
+void QtPlatform::SetPaneFont(const std::string& faceName, int height) {
+    QFont font(DecodeCp1252(faceName));
+    // A positive height is the cell height in pixels; the window system reads a
+    // negative one as the character height and 0 as its default.
+    font.setPixelSize(height > 0 ? height : (height < 0 ? -height : 15));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    for (QtPane* pane : {originalPane_, translationPane_}) {
+        if (pane != nullptr) pane->setFont(font);
+    }
+}
+
+int QtPlatform::AverageCharWidth() {
+    QtPane* pane = translationPane_ != nullptr ? translationPane_ : originalPane_;
+    if (pane == nullptr) return 0;
+    return QFontMetrics(pane->font()).averageCharWidth();
+}
+
+void QtPlatform::SetReadOnlyBackground(int paneId) {
+    if (QtPane* pane = PaneWidget(paneId)) pane->UseReadOnlyBackground();
+}
+
+void QtPlatform::SetSelectionBar(int paneId) {
+    if (QtPane* pane = PaneWidget(paneId)) pane->ShowSelectionBar();
+}
+
+// ---------------------------------------------------------------- modal UI
+
+int QtPlatform::MessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                           bool owned) {
+    QMessageBox box(owned ? window_.get() : nullptr);
+    box.setWindowTitle(DecodeCp1252(caption));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DecodeCp1252(text));
+    switch (flags & 0xF0) {
+    case MB_ICONHAND:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MB_ICONQUESTION:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MB_ICONWARNING:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case 0x40:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    switch (flags & 0x0F) {
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case 0x1:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case 0x4:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    return AnswerOf(box.exec());
+}
+
+bool QtPlatform::OpenFileDialog(const FileDialogRequest& request, std::string& chosen) {
+    auto dialog = MakeFileDialog(request, false, window_.get());
+    return RunFileDialog(*dialog, chosen);
+}
+
+bool QtPlatform::SaveFileDialog(const FileDialogRequest& request, std::string& chosen) {
+    auto dialog = MakeFileDialog(request, true, window_.get());
+    return RunFileDialog(*dialog, chosen);
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+// ----------------------------------------------------------------- commands
+
+bool QtPlatform::SendCommand(std::uint32_t command) { return DispatchCommand(command); }
+
+void QtPlatform::PostCommand(std::uint32_t command) {
+    // Runs after the current command, in the order posted; dropped when the
+    // window is gone by then.
+    QObject* context = window_ ? static_cast<QObject*>(window_.get()) : qApp;
+    QMetaObject::invokeMethod(
+        context, [this, command] { SendCommand(command); }, Qt::QueuedConnection);
+}
+
+void QtPlatform::EndMainWindow(int result) {
+    endResult_ = result;
+    if (window_) window_->End();
+}
+
+bool QtPlatform::StartProcess(const std::string& commandLine) {
+    QStringList parts = QProcess::splitCommand(QString::fromLocal8Bit(commandLine.c_str()));
+    if (parts.isEmpty()) return false;
+    const QString program = parts.takeFirst();
+    return QProcess::startDetached(program, parts);
+}

@@ -1,0 +1,88 @@
+// The Qt platform: MainWindow as a Qt widget built from its template, the two
+// Qt panes, message boxes, file dialogs, commands to itself through the event
+// loop, and the start of other programs.
+#pragma once
+
+#include "platform/platform.h"
+#include "resources/window_template.h"
+
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class MainWindowWidget;
+class QtPane;
+class QWidget;
+class UpDownControl;
+
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // Builds MainWindow from template 101: the German version when the system's
+    // language is German, the English one otherwise.
+    void BuildMainWindow();
+    void BuildMainWindow(bool german);
+    // Shows the window centred on the screen and brings it to the front.
+    void ShowMainWindow();
+
+    MainWindowWidget* Window() const { return window_.get(); }
+    // The widget of a control; nullptr for an unknown id.
+    QWidget* Control(int id) const;
+    QtPane* PaneWidget(int id) const;
+    // The up-down control. Its `stepped` signal is not connected to a command
+    // here: the scrolling it drives connects to it.
+    UpDownControl* UpDown() const;
+    bool Ended() const;
+    int EndResult() const { return endResult_; }
+    // Dialog base units of the window's font, in pixels.
+    int BaseUnitX() const { return baseX_; }
+    int BaseUnitY() const { return baseY_; }
+
+    void EnableControl(int id, bool enabled) override;
+    bool IsControlEnabled(int id) override;
+    void ShowControl(int id, bool visible) override;
+    bool IsControlVisible(int id) override;
+    void SetControlText(int id, const std::string& text) override;
+    std::string GetControlText(int id) override;
+    bool IsChecked(int id) override;
+    void SetChecked(int id, bool checked) override;
+    Rect GetControlRect(int id) override;
+    void MoveControl(int id, int x, int y, int width, int height, bool resize) override;
+
+    Rect GetWindowRect() override;
+    bool ScreenToClient(std::int32_t& x, std::int32_t& y) override;
+
+    Pane* GetPane(int id) override;
+    void SetPaneFont(const std::string& faceName, int height) override;
+    int AverageCharWidth() override;
+    void SetReadOnlyBackground(int paneId) override;
+    void SetSelectionBar(int paneId) override;
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                   bool owned = true) override;
+    bool OpenFileDialog(const FileDialogRequest& request, std::string& chosen) override;
+    bool SaveFileDialog(const FileDialogRequest& request, std::string& chosen) override;
+    void Beep() override;
+
+    bool SendCommand(std::uint32_t command) override;
+    void PostCommand(std::uint32_t command) override;
+    void EndMainWindow(int result) override;
+
+    bool StartProcess(const std::string& commandLine) override;
+
+  private:
+    QWidget* CreateControl(const ResolvedControl& control);
+
+    std::unique_ptr<MainWindowWidget> window_;
+    std::map<int, QPointer<QWidget>> controls_;
+    QtPane* originalPane_ = nullptr;
+    QtPane* translationPane_ = nullptr;
+    UpDownControl* upDown_ = nullptr;
+    int baseX_ = 0;
+    int baseY_ = 0;
+    int endResult_ = 0;
+};
