@@ -33,9 +33,11 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 // The previous content survives beside the file, its last three characters
 // replaced by "bak" (DIALOG.INI -> DIALOG.bak). Whether the copy worked is not
-// examined: a file saved for the first time has nothing to keep.
+// examined: a file saved for the first time has nothing to keep. Only an ordinary
+// file is copied; a device such as /dev/zero would never end.
 void MakeBackup(const std::string& path) {
-    if (path.size() < 3) return;
+    std::error_code error;
+    if (path.size() < 3 || !std::filesystem::is_regular_file(path, error)) return;
     std::string backup = path;
     backup.replace(backup.size() - 3, 3, "bak");
     std::int16_t status = 0;
