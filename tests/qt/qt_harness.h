@@ -1,0 +1,52 @@
+// A real MainWindow on the Qt platform for tests: built in the English version,
+// set as the platform, shown, and gone again at the end. The notifications of
+// the translation pane are recorded instead of dispatched, so that no message
+// box opens.
+#pragma once
+
+#include "app/app_state.h"
+#include "app/control_ids.h"
+#include "platform/qt/main_window_widget.h"
+#include "platform/qt/qt_pane.h"
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+
+#include <cstdint>
+#include <vector>
+
+class RecordingQtPlatform : public QtPlatform {
+  public:
+    bool SendCommand(std::uint32_t command) override {
+        if ((command & 0xFFFF) == TranslationPane && (command >> 16) != 0) {
+            codes.push_back(static_cast<std::uint16_t>(command >> 16));
+            return true;
+        }
+        return QtPlatform::SendCommand(command);
+    }
+    std::vector<std::uint16_t> codes;
+};
+
+class QtPaneHarness {
+  public:
+    QtPaneHarness() {
+        ResetAppState();
+        SetPlatform(&platform_);
+        platform_.BuildMainWindow(false);
+        platform_.Window()->show();
+        QApplication::processEvents();
+    }
+    ~QtPaneHarness() {
+        platform_.Window()->hide();
+        SetPlatform(nullptr);
+        ResetAppState();
+    }
+    Pane& pane() { return *platform_.PaneWidget(TranslationPane); }
+    QtPane& widget() { return *platform_.PaneWidget(TranslationPane); }
+    int id() const { return TranslationPane; }
+    std::vector<std::uint16_t>& notifications() { return platform_.codes; }
+    RecordingQtPlatform& platform() { return platform_; }
+
+  private:
+    RecordingQtPlatform platform_;
+};
