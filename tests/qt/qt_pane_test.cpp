@@ -1,0 +1,189 @@
+// The Qt pane under what only the real widget meets: keys, pastes, input
+// methods, the selection bar and the drawing of the colours.
+#include "panes/richedit.h"
+#include "qt/qt_harness.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+class QtPaneTest : public ::testing::Test {
+  protected:
+    QtPane& pane() { return harness_.widget(); }
+    std::vector<std::uint16_t>& notifications() { return harness_.notifications(); }
+
+    void Key(int key, const QString& text = QString(),
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&pane(), &press);
+    }
+    void Type(const QString& text) {
+        for (QChar c : text)
+            Key(0, QString(c));
+    }
+    void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        pane().paste();
+    }
+    std::string Text() {
+        std::string text(static_cast<std::size_t>(pane().TextLength()) * 2 + 1, '\0');
+        text.resize(static_cast<std::size_t>(
+            pane().GetText(text.data(), static_cast<std::int32_t>(text.size()))));
+        return text;
+    }
+    void Caret(std::int32_t at) { pane().SetSel(at, at); }
+
+    QtPaneHarness harness_;
+};
+
+TEST_F(QtPaneTest, inputPastTheLimit_isRefusedAndReportedEachTime) {
+    pane().SetTextLimit(5);
+    pane().SetText("abcd");
+    Caret(4);
+    notifications().clear();
+
+    Type("x");
+    EXPECT_EQ(Text(), "abcdx");
+    Type("y");
+    Key(Qt::Key_Return, "\r");
+    Paste("pasted");
+    QInputMethodEvent composed;
+    composed.setCommitString("z");
+    QApplication::sendEvent(&pane(), &composed);
+    EXPECT_EQ(Text(), "abcdx");
+    EXPECT_EQ(notifications(), std::vector<std::uint16_t>(4, EN_MAXTEXT));
+
+    // Typing over a selection does not lengthen the text and goes through.
+    pane().SetSel(0, 1);
+    Type("A");
+    EXPECT_EQ(Text(), "Abcdx");
+}
+
+TEST_F(QtPaneTest, typedAndPastedText_holdsOnlyWhatTheCodePageCanSave) {
+    Type(QString::fromUtf8("\xE2\x82\xAC\xC5\x82\xC3\xA4")); // euro sign, l with stroke, a umlaut
+    EXPECT_EQ(Text(), "\x80?\xE4");
+    Paste(QString::fromUtf8("\xF0\x9F\x98\x80|a\r\nb\rc")); // one character beyond 16 bits
+    EXPECT_EQ(Text(), "\x80?\xE4?|a\r\nb\r\nc");
+    EXPECT_EQ(pane().LineCount(), 3);
+}
+
+TEST_F(QtPaneTest, shiftEnter_breaksTheLineLikeEnter) {
+    pane().SetText("ab");
+    Caret(1);
+    Key(Qt::Key_Return, "\r", Qt::ShiftModifier);
+    Key(Qt::Key_Enter, "\r");
+    EXPECT_EQ(Text(), "a\r\n\r\nb");
+}
+
+TEST_F(QtPaneTest, editsByKey_carryTheColoursWithTheText) {
+    pane().SetText("ab\r\ncd\r\nef");
+    RichEdit_SetLineColor(TranslationPane, 0, ColourRed);
+    RichEdit_SetLineColor(TranslationPane, 1, ColourBlue);
+
+    // Backspace at the start of line 1 joins the red and the blue line.
+    Caret(3);
+    Key(Qt::Key_Backspace);
+    ASSERT_EQ(Text(), "abcd\r\nef");
+    const Colour joined[] = {ColourRed, ColourRed, ColourBlue, ColourBlue, ColourBlue};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(pane().CharColour(i), joined[i]) << i;
+
+    // A typed character takes the colour before it; the next line keeps black.
+    Caret(2);
+    Type("x");
+    EXPECT_EQ(pane().CharColour(2), ColourRed);
+    EXPECT_EQ(pane().CharColour(3), ColourBlue);
+    EXPECT_EQ(pane().CharColour(7), ColourBlack);
+
+    // Ctrl+Z takes back the typing and keeps the colours.
+    Key(Qt::Key_Z, QString(), Qt::ControlModifier);
+    EXPECT_EQ(Text(), "abcd\r\nef");
+    EXPECT_EQ(pane().CharColour(1), ColourRed);
+    EXPECT_EQ(pane().CharColour(2), ColourBlue);
+}
+
+TEST_F(QtPaneTest, typing_reportsAChangeWhenAskedFor) {
+    pane().SetChangeNotification(true);
+    notifications().clear();
+    Type("ab");
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(notifications(), std::vector<std::uint16_t>(3, EN_CHANGE));
+}
+
+TEST_F(QtPaneTest, readOnlyPane_refusesKeysButMovesItsCaret) {
+    pane().SetReadOnly(true);
+    pane().SetText("abc");
+    Caret(0);
+    Type("x");
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Text(), "abc");
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+    pane().GetSel(start, end);
+    EXPECT_EQ(start, 1);
+}
+
+TEST_F(QtPaneTest, selectionBarClick_selectsTheWholeLine) {
+    pane().ShowSelectionBar();
+    pane().SetText("one\r\ntwo\r\nthree");
+    QApplication::processEvents();
+    const QTextBlock line1 = pane().document()->findBlockByNumber(1);
+    QTextCursor at(line1);
+    const int y = pane().cursorRect(at).center().y();
+    QWidget* bar =
+        pane().childAt(pane().contentsRect().left() + 2, pane().contentsRect().top() + y);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(bar, pane().viewport());
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, y), bar->mapToGlobal(QPointF(2, y)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &press);
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+    pane().GetSel(start, end);
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(end, 8);
+}
+
+// Pixels of the visible text that are clearly of one colour.
+int PixelsOf(QtPane& pane, QColor colour) {
+    const QImage image = pane.viewport()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) < 40 &&
+                std::abs(pixel.green() - colour.green()) < 40 &&
+                std::abs(pixel.blue() - colour.blue()) < 40) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+TEST_F(QtPaneTest, colours_areDrawnAndSwitchingDrawingOnShowsThem) {
+    pane().SetText("XXXXXXXX\r\nXXXXXXXX");
+    EXPECT_EQ(PixelsOf(pane(), Qt::red), 0);
+
+    RichEdit_SetRedraw(TranslationPane, false);
+    RichEdit_SetLineColor(TranslationPane, 1, ColourRed);
+    EXPECT_FALSE(pane().IsRedrawOn());
+    RichEdit_SetRedraw(TranslationPane, true);
+    EXPECT_GT(PixelsOf(pane(), Qt::red), 20);
+
+    RichEdit_SetAllTextColor(TranslationPane, ColourBlack);
+    EXPECT_EQ(PixelsOf(pane(), Qt::red), 0);
+}
+
+} // namespace
