@@ -35,7 +35,7 @@ int HeaderEnd(const char* line, int n) { return IndexChar(line, n, ']'); }
 int KeyLength(const char* line, int n) { return IndexChar(line, n, '='); }
 
 bool IsWellFormedStandardEntry(const char* line, int n) {
-    if (n < 2) return false;
+    if (n < 2 || line[0] != '#') return false;
     // Searched from position 2 on, so that the leading "#" cannot start the "#=".
     const int found = Index(line + 1, n - 1, "#=", 2);
     return found > 0 && found + 1 >= 3;

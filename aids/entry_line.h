@@ -55,7 +55,8 @@ int HeaderEnd(const char* line, int n);
 int KeyLength(const char* line, int n);
 
 // A standard entry '#NAME#=...' is well-formed when the first "#=" found from
-// position 2 on starts at position 3 or later (the name is not empty).
+// position 2 on starts at position 3 or later (the name is not empty). A line
+// that does not start with "#" is none.
 bool IsWellFormedStandardEntry(const char* line, int n);
 
 // Position of the reference marker, the first "=#" within line(1:n); 0 if none.

@@ -1,0 +1,106 @@
+// Golden cases of the dialog-text aids. Each folder under data/aids holds an
+// original and a translation, the file kind, the command ("check" or "merge"),
+// the translation expected afterwards and the expected colour letter of every
+// line of both panes. Every case runs twice, with CR LF and with LF line ends,
+// and must give the same result. On a mismatch the actual results are written
+// beside the expected ones as *.new files.
+#include "app/control_ids.h"
+#include "headless_fixture.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path& CasesRoot() {
+    static const fs::path root = fs::path(VERBODEX_TEST_DATA) / "aids";
+    return root;
+}
+
+std::vector<std::string> CaseNames() {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(CasesRoot())) {
+        if (entry.is_directory()) names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string WithLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (char c : WithLf(text)) {
+        if (c == '\n') out.push_back('\r');
+        out.push_back(c);
+    }
+    return out;
+}
+
+std::string FirstWord(const std::string& text) {
+    const std::size_t end = text.find_first_of(" \r\n");
+    return text.substr(0, end);
+}
+
+enum class LineEnds { CrLf, Lf };
+
+// A colour no aid uses, so that every line an aid leaves alone shows as '.'.
+constexpr Colour Unmarked = MakeColour(128, 128, 128);
+
+class AidsGolden : public HeadlessTest,
+                   public ::testing::WithParamInterface<std::tuple<std::string, LineEnds>> {};
+
+TEST_P(AidsGolden, MatchesExpectedTextAndColours) {
+    const auto& [name, lineEnds] = GetParam();
+    const fs::path folder = CasesRoot() / name;
+    auto input = [&](const char* file) {
+        const std::string text = ReadFile(folder / file);
+        return lineEnds == LineEnds::CrLf ? WithCrLf(text) : WithLf(text);
+    };
+
+    SetPaneText(OriginalPane, input("original.txt"));
+    SetPaneText(TranslationPane, input("translation.txt"));
+    platform.PaneById(OriginalPane).SetAllColour(Unmarked);
+    platform.PaneById(TranslationPane).SetAllColour(Unmarked);
+    appState.fileKind = static_cast<FileKind>(std::stoi(ReadFile(folder / "kind")));
+    const std::string command = FirstWord(ReadFile(folder / "command"));
+    ASSERT_TRUE(command == "check" || command == "merge") << command;
+
+    platform.SendCommand(MakeCommand(command == "check" ? IdCheck : IdMerge));
+
+    const std::string translation = WithLf(platform.GetControlText(TranslationPane));
+    const std::string colours = "original: " + LineColours(OriginalPane) +
+                                "\ntranslation: " + LineColours(TranslationPane) + "\n";
+    const std::string expectedTranslation = WithLf(ReadFile(folder / "expected_translation.txt"));
+    const std::string expectedColours = WithLf(ReadFile(folder / "expected_colours.txt"));
+
+    EXPECT_EQ(translation, expectedTranslation);
+    EXPECT_EQ(colours, expectedColours);
+    if (translation != expectedTranslation) {
+        WriteFile(folder / "actual_translation.txt.new", translation);
+    }
+    if (colours != expectedColours) WriteFile(folder / "actual_colours.txt.new", colours);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AidsGolden,
+                         ::testing::Combine(::testing::ValuesIn(CaseNames()),
+                                            ::testing::Values(LineEnds::CrLf, LineEnds::Lf)),
+                         [](const ::testing::TestParamInfo<AidsGolden::ParamType>& info) {
+                             return std::get<0>(info.param) +
+                                    (std::get<1>(info.param) == LineEnds::CrLf ? "_crlf" : "_lf");
+                         });
+
+} // namespace
