@@ -1,0 +1,164 @@
+#include "documents/loading.h"
+#include "documents_fixture.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+class SavingTest : public DocumentsTest {
+  protected:
+    void Save() { platform.SendCommand(MakeCommand(IdSave)); }
+    void SaveAs(const std::string& path) {
+        platform.saveFileAnswers.push_back(path);
+        platform.SendCommand(MakeCommand(IdSaveAs));
+    }
+};
+
+TEST_F(SavingTest, save_keepsABackup_andASecondSaveReplacesIt) {
+    WriteFile("DIALOG.INI", "[A]\r\nX=\"1\"   \r\nY=2\r\n");
+    Load(LoadTranslationCommand, "DIALOG.INI");
+    HeadlessPane& pane = platform.PaneById(TranslationPane);
+    pane.SetSel(pane.LineIndex(2) - 1, -1);
+    pane.ReplaceSel("", true);
+    Save();
+    // Exactly the pane's text: trailing blanks kept, no old tail, no line end added.
+    EXPECT_EQ(ReadFile("DIALOG.INI"), "[A]\r\nX=\"1\"   ");
+    EXPECT_EQ(ReadFile("DIALOG.bak"), "[A]\r\nX=\"1\"   \r\nY=2\r\n");
+    EXPECT_EQ(appState.modified, 0);
+
+    Type("; two\r");
+    Save();
+    EXPECT_EQ(ReadFile("DIALOG.bak"), "[A]\r\nX=\"1\"   ");
+    EXPECT_TRUE(platform.messageBoxes.empty());
+}
+
+TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
+    const std::string openError = "Zieldatei kann nichtge\xF6"
+                                  "ffnet werden!";
+    const std::string writeError =
+        "Zieldatei wurde nicht (oder nicht komplett) geschrieben! Die Zieldatei ist "
+        "m\xF6glicherweise schreibgesch\xFCtzt oder der Datentr\xE4ger ist voll.";
+    struct Case {
+        const char* path;
+        const char* paneText;
+        std::string text;
+        const char* caption;
+        unsigned flags;
+    };
+    std::filesystem::create_directory("folder");
+    WriteFile("kept.ini", "old\r\n");
+    const Case cases[] = {
+        {"no/folder/a.ini", "x", openError, "Error", MB_ICONWARNING},
+        {"folder", "x", openError, "Error", MB_ICONWARNING},
+        {"./", "x", openError, "Error", MB_ICONWARNING},
+        {"/dev/full", "x", writeError, "Write Error", MB_ICONHAND},
+        {"kept.ini", "", "Text-Puffer zu klein!", "Error", MB_ICONHAND},
+    };
+    for (const Case& c : cases) {
+        SetPath(appState.translationPath, appState.translationPathLength, c.path);
+        SetPaneText(TranslationPane, c.paneText);
+        appState.modified = 1;
+        platform.messageBoxes.clear();
+        Save();
+        ASSERT_EQ(platform.messageBoxes.size(), 1u) << c.path;
+        EXPECT_EQ(platform.messageBoxes[0].text, c.text) << c.path;
+        EXPECT_EQ(platform.messageBoxes[0].caption, c.caption) << c.path;
+        EXPECT_EQ(platform.messageBoxes[0].flags, c.flags) << c.path;
+        EXPECT_EQ(appState.modified, 1) << c.path;
+    }
+    EXPECT_EQ(ReadFile("kept.ini"), "old\r\n");
+
+    // So the operation that asked to save does not go on and drop the text.
+    WriteFile("b.ini", "[B]\r\n");
+    SetPath(appState.translationPath, appState.translationPathLength, "no/folder/a.ini");
+    SetPaneText(TranslationPane, "mine");
+    platform.messageBoxAnswers.push_back(IDYES);
+    platform.openFileAnswers.push_back(std::string("b.ini"));
+    platform.SendCommand(MakeCommand(IdBrowseTranslation));
+    EXPECT_EQ(PaneLines(TranslationPane)[0], "mine");
+}
+
+TEST_F(SavingTest, saveAs_writesACopyAndTheNextSaveGoesToTheLoadedFile) {
+    WriteFile("DIALOG.INI", "[A]\r\n");
+    Load(LoadTranslationCommand, "DIALOG.INI");
+    Type("; v1\r");
+    platform.SendCommand(MakeCommand(IdSaveAs));
+    EXPECT_EQ(appState.modified, 1);
+
+    SaveAs("copy.ini");
+    EXPECT_EQ(platform.saveFileRequests.back().title, "\xDC"
+                                                      "bersetzungsdatei speichern unter...");
+    EXPECT_EQ(ReadFile("copy.ini"), "; v1\r\n[A]\r\n");
+    EXPECT_EQ(ReadFile("DIALOG.INI"), "[A]\r\n");
+    EXPECT_EQ(appState.modified, 0);
+    EXPECT_STREQ(appState.saveAsPath, "copy.ini");
+    EXPECT_STREQ(appState.translationPath, "DIALOG.INI");
+
+    Type("; v2\r");
+    Save();
+    EXPECT_EQ(ReadFile("DIALOG.INI"), "; v2\r\n; v1\r\n[A]\r\n");
+    EXPECT_EQ(ReadFile("copy.ini"), "; v1\r\n[A]\r\n");
+}
+
+TEST_F(SavingTest, loadThenSave_givesEveryByteBackButNul_andLoneLineFeedsBecomeCrLf) {
+    std::string bytes;
+    for (int value = 1; value < 256; ++value) {
+        if (value != '\r' && value != '\n') bytes.push_back(static_cast<char>(value));
+        if (value % 16 == 0) bytes += "\r\n";
+    }
+    WriteFile("all.bin", bytes);
+    Load(LoadTranslationCommand, "all.bin");
+    Save();
+    EXPECT_EQ(ReadFile("all.bin"), bytes);
+
+    WriteFile("unix.ini", "[A]\nX=1\n");
+    Load(LoadTranslationCommand, "unix.ini");
+    Save();
+    EXPECT_EQ(ReadFile("unix.ini"), "[A]\r\nX=1\r\n");
+}
+
+TEST_F(SavingTest, aTranslationCutAtLoad_isSavedOverItsFileOnlyAfterYes) {
+    const std::string whole("[A]\r\n\0hidden\r\n", 14);
+    WriteFile("cut.ini", whole);
+    Load(LoadTranslationCommand, "cut.ini");
+    Type("; edit\r");
+    platform.messageBoxes.clear();
+
+    Save(); // the scripted answer is No
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.messageBoxes[0].flags, MB_YESNO | MB_ICONWARNING);
+    EXPECT_EQ(ReadFile("cut.ini"), whole);
+    EXPECT_EQ(appState.modified, 1);
+
+    SaveAs("other.ini"); // another file loses nothing: no question
+    EXPECT_EQ(platform.messageBoxes.size(), 1u);
+
+    platform.messageBoxAnswers.push_back(IDYES);
+    Save();
+    EXPECT_EQ(ReadFile("cut.ini"), "; edit\r\n[A]\r\n");
+    EXPECT_EQ(ReadFile("cut.bak"), whole);
+    // The file now holds what the pane shows: the next save asks nothing.
+    Save();
+    EXPECT_EQ(platform.messageBoxes.size(), 2u);
+}
+
+TEST_F(SavingTest, aTextLargerThanTheSaveCapacity_isRefusedWhole) {
+    WriteFile("big.ini", "small\r\n");
+    Load(LoadTranslationCommand, "big.ini");
+    // 1,000,001 bytes once the line break is CR LF; one less fits exactly.
+    SetPaneText(TranslationPane, std::string(500000, 'x') + "\r\n" + std::string(499999, 'y'));
+    appState.modified = 1;
+    Save();
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.messageBoxes[0].flags, MB_ICONHAND);
+    EXPECT_EQ(ReadFile("big.ini"), "small\r\n");
+    EXPECT_EQ(appState.modified, 1);
+
+    SetPaneText(TranslationPane, std::string(500000, 'x') + "\r\n" + std::string(499998, 'y'));
+    Save();
+    EXPECT_EQ(std::filesystem::file_size("big.ini"), 1000000u);
+    EXPECT_EQ(appState.modified, 0);
+}
+
+} // namespace
