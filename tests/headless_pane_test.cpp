@@ -69,15 +69,6 @@ TEST_F(HeadlessPaneTest, scrolling_stopsWhenTheLastLineReachesTheBottomOfThePage
     EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 0);
 }
 
-TEST_F(HeadlessPaneTest, redraw_countsEachSwitchingOn) {
-    RichEdit_SetRedraw(OriginalPane, false);
-    EXPECT_FALSE(platform.PaneById(OriginalPane).IsRedrawOn());
-    RichEdit_SetRedraw(OriginalPane, true);
-    RichEdit_SetRedraw(OriginalPane, true);
-    EXPECT_TRUE(platform.PaneById(OriginalPane).IsRedrawOn());
-    EXPECT_EQ(platform.PaneById(OriginalPane).RedrawOnCount(), 2);
-}
-
 TEST_F(HeadlessPaneTest, replacementThatCannotBeUndone_dropsTheOlderSteps) {
     SetPaneText(TranslationPane, "abc");
     RichEdit_ReplaceRange(TranslationPane, 0, 1, "A");
@@ -165,33 +156,6 @@ TEST_F(HeadlessPaneTest, manyEdits_keepLinesIndicesAndColoursInStepWithAPlainMod
     }
 }
 
-TEST(HeadlessPlatformTest, controlsComeFromTheTemplateInTheChosenLanguage) {
-    HeadlessPlatform english(false);
-    HeadlessPlatform german(true);
-    EXPECT_EQ(english.GetControlText(IdSave), "Save");
-    EXPECT_EQ(german.GetControlText(IdSave), "Speichern");
-    EXPECT_EQ(german.GetControlText(IdTranslationLabel), "\xDC"
-                                                         "bersetzung");
-    EXPECT_FALSE(english.IsControlVisible(IdMerge));
-    EXPECT_TRUE(german.IsControlVisible(IdMerge));
-    EXPECT_FALSE(german.IsControlEnabled(IdStandardEntries));
-    EXPECT_TRUE(english.PaneById(OriginalPane).IsReadOnly());
-    EXPECT_FALSE(english.PaneById(TranslationPane).IsReadOnly());
-
-    // "/\" is 16 x 14 dialog units: 24 x 23 pixels with base units 6 x 13.
-    Rect button = english.GetControlRect(IdScrollUp);
-    EXPECT_EQ(button.Width(), 24);
-    EXPECT_EQ(button.Height(), 23);
-    std::int32_t x = button.left;
-    std::int32_t y = button.top;
-    ASSERT_TRUE(english.ScreenToClient(x, y));
-    EXPECT_EQ(x, 363);
-    EXPECT_EQ(y, 88);
-    // The window is the template's size plus the frame.
-    EXPECT_EQ(english.GetWindowRect().Width(), 760);
-    EXPECT_EQ(english.GetWindowRect().Height(), 426);
-}
-
 TEST_F(HeadlessPaneTest, click_togglesACheckBoxAndIgnoresDisabledControls) {
     platform.Click(IdAutoSave);
     EXPECT_TRUE(platform.IsChecked(IdAutoSave));
@@ -202,38 +166,6 @@ TEST_F(HeadlessPaneTest, click_togglesACheckBoxAndIgnoresDisabledControls) {
     platform.Click(IdAutoSave);
     EXPECT_TRUE(platform.IsChecked(IdAutoSave));
     EXPECT_EQ(platform.sentCommands.size(), 1u);
-}
-
-TEST_F(HeadlessPaneTest, messageBoxes_takeScriptedAnswersThenSafeDefaults) {
-    platform.messageBoxAnswers = {IDYES};
-    EXPECT_EQ(platform.MessageBox("q", "c", MB_YESNOCANCEL), IDYES);
-    EXPECT_EQ(platform.MessageBox("q", "c", MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(platform.MessageBox("q", "c", MB_YESNO), IDNO);
-    EXPECT_EQ(platform.MessageBox("i", "c", MB_ICONHAND, false), IDOK);
-    ASSERT_EQ(platform.messageBoxes.size(), 4u);
-    EXPECT_FALSE(platform.messageBoxes[3].owned);
-    EXPECT_EQ(platform.messageBoxes[3].flags, MB_ICONHAND);
-
-    platform.openFileAnswers = {std::string("a.ini"), std::nullopt};
-    std::string chosen;
-    FileDialogRequest request;
-    request.title = "t";
-    EXPECT_TRUE(platform.OpenFileDialog(request, chosen));
-    EXPECT_EQ(chosen, "a.ini");
-    EXPECT_FALSE(platform.OpenFileDialog(request, chosen));
-    EXPECT_FALSE(platform.OpenFileDialog(request, chosen));
-    EXPECT_EQ(platform.openFileRequests.size(), 3u);
-}
-
-TEST_F(HeadlessPaneTest, postedCommands_runInOrderAfterTheCurrentOne) {
-    platform.PostCommand(MakeCommand(TranslationPane, EN_CHANGE));
-    platform.PostCommand(MakeCommand(IdAutoSave));
-    EXPECT_EQ(appState.modified, 0);
-    platform.RunPostedCommands();
-    EXPECT_EQ(appState.modified, 1);
-    EXPECT_EQ(appState.autoSave, 0);
-    platform.RunPostedCommands();
-    EXPECT_EQ(platform.postedCommands.size(), 2u);
 }
 
 TEST_F(HeadlessPaneTest, paneChange_reachesTheWindowAsACommand) {
