@@ -1,0 +1,188 @@
+// Runs verbodex-batch as a separate program on golden cases and compares its whole
+// output and its exit status. A case is a folder under data/batch/ holding:
+//   args             the arguments, one a line
+//   expected_stdout  what the program prints on standard output
+//   expected_status  its exit status
+//   files/           the files the arguments name; the program runs in a copy
+//   expected_files/  (optional) files that must hold exactly these bytes afterwards
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+std::string Quote(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+struct RunResult {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+RunResult RunBatch(const fs::path& directory, const std::vector<std::string>& args) {
+    std::string command = "cd " + Quote(directory.string()) + " && " + Quote(VERBODEX_BATCH);
+    for (const std::string& arg : args)
+        command += " " + Quote(arg);
+    command += " 2>batch_stderr.txt";
+    RunResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, n);
+    int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = ReadAll(directory / "batch_stderr.txt");
+    fs::remove(directory / "batch_stderr.txt");
+    return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+class ScratchDirectory {
+  public:
+    explicit ScratchDirectory(const std::string& name)
+        : path_(fs::temp_directory_path() /
+                ("verbodex-batch-" + name + "-" + std::to_string(::getpid()))) {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+std::vector<std::string> CaseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(fs::path(VERBODEX_TEST_DATA) / "batch")) {
+        if (entry.is_directory()) names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class BatchGolden : public testing::TestWithParam<std::string> {};
+
+TEST_P(BatchGolden, printsTheExpectedMarksAndStatus) {
+    fs::path source = fs::path(VERBODEX_TEST_DATA) / "batch" / GetParam();
+    ScratchDirectory scratch(GetParam());
+    if (fs::exists(source / "files")) {
+        fs::copy(source / "files", scratch.path(), fs::copy_options::recursive);
+    }
+
+    RunResult result = RunBatch(scratch.path(), Lines(ReadAll(source / "args")));
+
+    EXPECT_EQ(result.out, ReadAll(source / "expected_stdout")) << result.err;
+    EXPECT_EQ(std::to_string(result.status), Lines(ReadAll(source / "expected_status")).at(0))
+        << result.err;
+    if (fs::exists(source / "expected_files")) {
+        for (const auto& entry : fs::directory_iterator(source / "expected_files")) {
+            fs::path actual = scratch.path() / entry.path().filename();
+            EXPECT_EQ(ReadAll(actual), ReadAll(entry.path())) << actual;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BatchGolden, testing::ValuesIn(CaseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
+
+struct ErrorCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* errorFragment;
+};
+
+TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError) {
+    ScratchDirectory scratch("errors");
+    std::ofstream(scratch.path() / "DIALOG.INI", std::ios::binary) << "[A]\r\n";
+    std::ofstream(scratch.path() / "NUL.INI", std::ios::binary) << std::string("A=1\0B=2\r\n", 9);
+    std::ofstream(scratch.path() / "BIG.INI", std::ios::binary) << std::string(1000001, 'x');
+    fs::create_directory(scratch.path() / "folder");
+
+    const std::vector<ErrorCase> cases = {
+        {"no command", {}, "no command"},
+        {"unknown command", {"fix", "DIALOG.INI"}, "unknown command"},
+        {"too few files", {"check", "DIALOG.INI"}, "takes 2 files"},
+        {"unknown option", {"check", "--fast", "DIALOG.INI", "DIALOG.INI"}, "unknown option"},
+        {"missing file", {"check", "DIALOG.INI", "MISSING.INI"}, "cannot read MISSING.INI"},
+        {"folder", {"colour", "folder"}, "is a directory"},
+        {"NUL byte", {"colour", "NUL.INI"}, "NUL"},
+        {"too long", {"check", "BIG.INI", "DIALOG.INI"}, "cannot read BIG.INI"},
+    };
+    for (const ErrorCase& c : cases) {
+        RunResult result = RunBatch(scratch.path(), c.args);
+        EXPECT_EQ(result.status, 2) << c.name;
+        EXPECT_EQ(result.out, "") << c.name;
+        EXPECT_NE(result.err.find(c.errorFragment), std::string::npos)
+            << c.name << ": " << result.err;
+    }
+}
+
+TEST(BatchHelp, printsTheUsageAndSucceeds) {
+    ScratchDirectory scratch("help");
+    RunResult result = RunBatch(scratch.path(), {"--help"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("verbodex-batch check ORIGINAL TRANSLATION"), std::string::npos);
+}
+
+TEST(BatchMerge, savesTheMergedTranslationWithABackup) {
+    ScratchDirectory scratch("merge-save");
+    std::ofstream(scratch.path() / "DE_DIALOG.INI", std::ios::binary)
+        << "[A]\r\nX=\"1\"\r\nY=\"2\"\r\n";
+    std::ofstream(scratch.path() / "DIALOG.INI", std::ios::binary) << "[A]\r\nX=\"one\"\r\n";
+
+    RunResult result = RunBatch(scratch.path(), {"merge", "DE_DIALOG.INI", "DIALOG.INI"});
+
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "DE_DIALOG.INI:1:1-3: blue\nDIALOG.INI:1:1-3: blue\n"
+                          "DIALOG.INI:3:1-5: magenta\n");
+    EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.INI"), "[A]\r\nX=\"one\"\r\nY=\"2\"\r\n");
+    EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.bak"), "[A]\r\nX=\"one\"\r\n");
+}
+
+} // namespace
