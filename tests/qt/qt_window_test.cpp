@@ -1,0 +1,285 @@
+// The real MainWindow, offscreen: built from its template, driven through its
+// own widgets, closed through the program.
+#include "app/app_state.h"
+#include "app/control_ids.h"
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "platform/qt/main_window_widget.h"
+#include "platform/qt/qt_pane.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/updown_control.h"
+#include "resources/window_template.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+class QtWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        directory_ = std::filesystem::temp_directory_path() /
+                     ("verbodex-qt-test-" + std::to_string(::getpid()) + "-" +
+                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        std::filesystem::create_directories(directory_);
+        previousDirectory_ = std::filesystem::current_path();
+        std::filesystem::current_path(directory_);
+        ResetAppState();
+        SetPlatform(&platform);
+    }
+
+    void TearDown() override {
+        if (platform.Window() != nullptr) platform.Window()->hide();
+        SetPlatform(nullptr);
+        ResetAppState();
+        std::error_code ignored;
+        std::filesystem::current_path(previousDirectory_, ignored);
+        std::filesystem::remove_all(directory_, ignored);
+    }
+
+    // The window as the program entry makes it, with the posted loads run.
+    void Open(bool german = false) {
+        platform.BuildMainWindow(german);
+        InitMainWindow();
+        platform.ShowMainWindow();
+        QApplication::processEvents();
+    }
+
+    void PressKey(int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(platform.Window(), &press);
+    }
+
+    // Answers the next message box with `button` and notes what it showed.
+    void AnswerNextMessageBox(QMessageBox::StandardButton button) {
+        auto* timer = new QTimer(platform.Window());
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [this, timer, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            shownText = box->text();
+            shownTitle = box->windowTitle();
+            shownIcon = box->icon();
+            shownButtons = box->standardButtons();
+            timer->stop();
+            timer->deleteLater();
+            box->button(button)->click();
+        });
+        timer->start();
+    }
+
+    QtPlatform platform;
+    QString shownText;
+    QString shownTitle;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons shownButtons;
+
+  private:
+    std::filesystem::path directory_;
+    std::filesystem::path previousDirectory_;
+};
+
+TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
+    const WindowTemplate& form = MainWindowTemplate();
+    for (bool german : {false, true}) {
+        platform.BuildMainWindow(german);
+        EXPECT_EQ(platform.Window()->windowTitle(), QStringLiteral("KALVEX - Verbodex V1.22"));
+        for (int i = 0; i < form.controlCount; ++i) {
+            const ResolvedControl control = ResolveControl(form.controls[i], german);
+            if (control.id == -1) continue;
+            QWidget* widget = platform.Control(control.id);
+            ASSERT_NE(widget, nullptr) << control.id;
+            const bool kindFits = [&] {
+                switch (control.kind) {
+                case ControlKind::Edit:
+                    return qobject_cast<QLineEdit*>(widget) != nullptr;
+                case ControlKind::PushButton:
+                    return qobject_cast<QPushButton*>(widget) != nullptr;
+                case ControlKind::CheckBox:
+                    return qobject_cast<QCheckBox*>(widget) != nullptr;
+                case ControlKind::Static:
+                    return qobject_cast<QLabel*>(widget) != nullptr;
+                case ControlKind::RichEdit:
+                    return qobject_cast<QtPane*>(widget) != nullptr;
+                case ControlKind::UpDown:
+                    return widget == platform.UpDown();
+                }
+                return false;
+            }();
+            EXPECT_TRUE(kindFits) << control.id;
+            if (control.kind != ControlKind::RichEdit && control.kind != ControlKind::UpDown) {
+                EXPECT_EQ(platform.GetControlText(control.id), control.caption) << control.id;
+            }
+            EXPECT_EQ(platform.IsControlVisible(control.id), control.visible) << control.id;
+            EXPECT_EQ(platform.IsControlEnabled(control.id), control.enabled) << control.id;
+            EXPECT_FALSE(platform.IsChecked(control.id)) << control.id;
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                EXPECT_EQ(edit->isReadOnly(), control.readOnly) << control.id;
+            }
+        }
+        EXPECT_TRUE(platform.PaneWidget(OriginalPane)->isReadOnly());
+        EXPECT_FALSE(platform.PaneWidget(TranslationPane)->isReadOnly());
+    }
+    // The German label shows its umlaut.
+    EXPECT_EQ(qobject_cast<QLabel*>(platform.Control(IdTranslationLabel))->text(),
+              QString::fromUtf8("\xC3\x9C"
+                                "bersetzung"));
+}
+
+TEST_F(QtWindowTest, controlsAndWindow_arePlacedInDialogUnitsOfTheWindowFont) {
+    platform.BuildMainWindow(false);
+    const int x = platform.BaseUnitX();
+    const int y = platform.BaseUnitY();
+    ASSERT_GT(x, 2);
+    ASSERT_GT(y, 5);
+    EXPECT_EQ(platform.Control(IdColour)->geometry(),
+              QRect(DialogUnitsToPixelsX(7, x), DialogUnitsToPixelsY(37, y),
+                    DialogUnitsToPixelsX(52, x), DialogUnitsToPixelsY(14, y)));
+    EXPECT_EQ(platform.Window()->size(),
+              QSize(DialogUnitsToPixelsX(500, x), DialogUnitsToPixelsY(230, y)));
+}
+
+TEST_F(QtWindowTest, startWithoutSettings_showsTheDefaultPathsAndEmptyPanes) {
+    Open();
+    EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), "./");
+    EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), "./");
+    EXPECT_EQ(platform.GetPane(OriginalPane)->TextLength(), 0);
+    EXPECT_FALSE(platform.Ended());
+    EXPECT_TRUE(platform.Window()->isVisible());
+}
+
+TEST_F(QtWindowTest, escapeWithoutChanges_endsTheWindowAndStoresThePaths) {
+    Open();
+    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(platform.Ended());
+    EXPECT_FALSE(platform.Window()->isVisible());
+    char path[PathCapacity];
+    EXPECT_EQ(ReadSettingText("PATH", "TRANS", "<none>", path, PathCapacity), 2);
+    EXPECT_STREQ(path, "./");
+}
+
+TEST_F(QtWindowTest, closeBoxWithUnsavedChanges_asksAndCancelKeepsTheWindow) {
+    Open();
+    appState.modified = 1;
+    AnswerNextMessageBox(QMessageBox::Cancel);
+    platform.Window()->close();
+    EXPECT_EQ(shownTitle, QStringLiteral("Verbodex"));
+    EXPECT_EQ(shownText, QString::fromUtf8("Text wurde ge\xC3\xA4ndert. Speichern?"));
+    EXPECT_EQ(shownIcon, QMessageBox::Question);
+    EXPECT_EQ(shownButtons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_FALSE(platform.Ended());
+    EXPECT_TRUE(platform.Window()->isVisible());
+    EXPECT_FALSE(std::filesystem::exists("verbodex.ini"));
+
+    // "No" closes without saving.
+    AnswerNextMessageBox(QMessageBox::No);
+    platform.Window()->close();
+    EXPECT_TRUE(platform.Ended());
+    EXPECT_FALSE(platform.Window()->isVisible());
+}
+
+TEST_F(QtWindowTest, messageBox_showsIconAndButtonsOfItsFlagsAndGivesTheAnswer) {
+    platform.BuildMainWindow(false);
+    struct Case {
+        unsigned flags;
+        QMessageBox::StandardButton press;
+        int answer;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+    const Case cases[] = {
+        {MB_ICONHAND, QMessageBox::Ok, IDOK, QMessageBox::Critical, QMessageBox::Ok},
+        {MB_ICONWARNING, QMessageBox::Ok, IDOK, QMessageBox::Warning, QMessageBox::Ok},
+        {MB_YESNOCANCEL | MB_ICONQUESTION, QMessageBox::Yes, IDYES, QMessageBox::Question,
+         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+        {MB_YESNOCANCEL | MB_ICONQUESTION, QMessageBox::No, IDNO, QMessageBox::Question,
+         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+        {MB_YESNOCANCEL, QMessageBox::Cancel, IDCANCEL, QMessageBox::NoIcon,
+         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+    };
+    for (const Case& c : cases) {
+        AnswerNextMessageBox(c.press);
+        EXPECT_EQ(platform.MessageBox("Textbox voll!", "Error (EN_MAXTEXT)", c.flags), c.answer);
+        EXPECT_EQ(shownIcon, c.icon) << c.flags;
+        EXPECT_EQ(shownButtons, c.buttons) << c.flags;
+        EXPECT_EQ(shownTitle, QStringLiteral("Error (EN_MAXTEXT)"));
+    }
+}
+
+TEST_F(QtWindowTest, arrangementCheckBox_restacksThePanesAtOnce) {
+    Open();
+    QtPane* original = platform.PaneWidget(OriginalPane);
+    QtPane* translation = platform.PaneWidget(TranslationPane);
+    ASSERT_EQ(original->y(), translation->y());
+
+    qobject_cast<QCheckBox*>(platform.Control(IdStackedLayout))->click();
+    EXPECT_EQ(appState.stackedLayout, 1);
+    EXPECT_EQ(original->x(), translation->x());
+    EXPECT_GT(translation->y(), original->y() + original->height());
+
+    qobject_cast<QCheckBox*>(platform.Control(IdStackedLayout))->click();
+    EXPECT_EQ(original->y(), translation->y());
+}
+
+TEST_F(QtWindowTest, resizing_laysThePanesOutForTheNewSize) {
+    Open();
+    platform.Window()->resize(900, 600);
+    QApplication::processEvents();
+    const Rect window = platform.GetWindowRect();
+    const int W = window.Width() - 10;
+    const int midW = platform.Control(IdScrollUp)->width() + 10;
+    EXPECT_EQ(platform.PaneWidget(OriginalPane)->width(), (W - midW) / 2);
+    EXPECT_EQ(appState.paneWidth, (W - midW) / 2);
+
+    // The window refuses to become smaller than 530 x 300, frame included.
+    const QSize frame = platform.Window()->frameGeometry().size() - platform.Window()->size();
+    EXPECT_EQ(platform.Window()->minimumSize() + frame, QSize(MinTrackWidth, MinTrackHeight));
+}
+
+TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
+    Open();
+    platform.SetChecked(IdAutoSave, true);
+    platform.PostCommand(MakeCommand(IdAutoSave));
+    platform.SetChecked(IdStackedLayout, true);
+    platform.PostCommand(MakeCommand(IdStackedLayout));
+    EXPECT_EQ(appState.autoSave, 0);
+    EXPECT_EQ(appState.stackedLayout, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(appState.autoSave, 1);
+    EXPECT_EQ(appState.stackedLayout, 1);
+}
+
+// Not a check: writes a picture of the window, with the example pair loaded and
+// checked, to the file VERBODEX_SCREENSHOT names.
+TEST_F(QtWindowTest, screenshot) {
+    const char* target = std::getenv("VERBODEX_SCREENSHOT");
+    if (target == nullptr) GTEST_SKIP() << "VERBODEX_SCREENSHOT is not set";
+    const std::string examples = VERBODEX_EXAMPLES;
+    std::ofstream("verbodex.ini") << "[PATH]\r\nORIG=" << examples
+                                  << "/en/DIALOG.INI\r\nTRANS=" << examples << "/de/DIALOG.INI\r\n";
+    Open(true);
+    platform.Window()->resize(1000, 600);
+    QApplication::processEvents();
+    platform.SendCommand(MakeCommand(IdCheck));
+    QApplication::processEvents();
+    ASSERT_TRUE(platform.Window()->grab().save(QString::fromLocal8Bit(target), "PNG"));
+}
+
+} // namespace
