@@ -55,16 +55,19 @@ bool IsWellFormedReference(const char* line, int n) {
 }
 
 QuoteScan ScanQuotes(const char* line, int n) {
-    bool inside = false;
-    for (int i = 0; i < n; ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            inside = !inside;
-        } else if (!inside && (c == ';' || c == '!')) {
-            return {i, false};
-        }
+    // The check scans every translation line its searches pass, so the scan
+    // jumps: outside quotes to the next quote or comment character, inside
+    // quotes to the closing quote.
+    int i = 0;
+    for (;;) {
+        while (i < n && line[i] != '"' && line[i] != ';' && line[i] != '!')
+            ++i;
+        if (i == n) return {n, false};
+        if (line[i] != '"') return {i, false}; // a trailing comment starts here
+        const int close = IndexChar(line + i + 1, n - i - 1, '"');
+        if (close == 0) return {n, true}; // the end of the line inside quotes
+        i += close + 1;
     }
-    return {n, inside};
 }
 
 EntryValue ValueOf(FileKind kind, const char* line, int n) {
