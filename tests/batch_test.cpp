@@ -4,6 +4,7 @@
 //   expected_stdout  what the program prints on standard output
 //   expected_status  its exit status
 //   files/           the files the arguments name; the program runs in a copy
+//   with_examples    (optional) the example folders de/ and en/ are copied in too
 //   expected_files/  (optional) files that must hold exactly these bytes afterwards
 #include <algorithm>
 #include <cstdio>
@@ -112,6 +113,11 @@ TEST_P(BatchGolden, printsTheExpectedMarksAndStatus) {
     if (fs::exists(source / "files")) {
         fs::copy(source / "files", scratch.path(), fs::copy_options::recursive);
     }
+    if (fs::exists(source / "with_examples")) {
+        for (const char* side : {"de", "en"}) {
+            fs::copy(fs::path(VERBODEX_EXAMPLES) / side, scratch.path() / side);
+        }
+    }
 
     RunResult result = RunBatch(scratch.path(), Lines(ReadAll(source / "args")));
 
@@ -119,8 +125,10 @@ TEST_P(BatchGolden, printsTheExpectedMarksAndStatus) {
     EXPECT_EQ(std::to_string(result.status), Lines(ReadAll(source / "expected_status")).at(0))
         << result.err;
     if (fs::exists(source / "expected_files")) {
-        for (const auto& entry : fs::directory_iterator(source / "expected_files")) {
-            fs::path actual = scratch.path() / entry.path().filename();
+        for (const auto& entry : fs::recursive_directory_iterator(source / "expected_files")) {
+            if (!entry.is_regular_file()) continue;
+            fs::path actual =
+                scratch.path() / fs::relative(entry.path(), source / "expected_files");
             EXPECT_EQ(ReadAll(actual), ReadAll(entry.path())) << actual;
         }
     }
