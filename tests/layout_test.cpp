@@ -39,10 +39,11 @@ class LayoutTest : public HeadlessTest {
 
 // The translation-side group does not move with the arrangement.
 const std::vector<Placement> translationGroup = {
-    {IdBrowseTranslation, 412, -1}, {IdSave, 412, -1},       {IdTranslationPathEdit, 447, -1},
-    {IdSearchTranslationEdit, 467, -1}, {IdTranslationLabel, 502, -1},
-    {IdSearchTranslationBack, 548, -1}, {IdSearchTranslationForward, 567, -1},
-    {IdAutoSave, 572, -1},          {IdStandardEntries, 763, -1},
+    {IdBrowseTranslation, 412, -1},        {IdSave, 412, -1},
+    {IdTranslationPathEdit, 447, -1},      {IdSearchTranslationEdit, 467, -1},
+    {IdTranslationLabel, 502, -1},         {IdSearchTranslationBack, 548, -1},
+    {IdSearchTranslationForward, 567, -1}, {IdAutoSave, 572, -1},
+    {IdStandardEntries, 763, -1},
 };
 
 TEST_F(LayoutTest, sideBySide_placesPanesColumnAndLabelsByTheFormulas) {

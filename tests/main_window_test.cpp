@@ -5,10 +5,9 @@
 #include "app/settings.h"
 #include "headless_fixture.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
