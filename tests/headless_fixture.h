@@ -8,27 +8,23 @@
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 class HeadlessTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("verbodex-test-" + std::to_string(::getpid()) + "-" +
-                      std::to_string(counter++) + "-" + std::to_string(ticks));
-        std::filesystem::create_directories(directory_);
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "verbodex-test-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        directory_ = pattern;
         previousDirectory_ = std::filesystem::current_path();
         std::filesystem::current_path(directory_);
         ResetAppState();
@@ -52,18 +48,17 @@ class HeadlessTest : public ::testing::Test {
 
     // The pane's lines without their line breaks.
     std::vector<std::string> PaneLines(int pane) {
-        std::string text = platform.GetControlText(pane);
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (;;) {
-            std::size_t end = text.find("\r\n", start);
-            if (end == std::string::npos) {
-                lines.push_back(text.substr(start));
-                return lines;
+        const std::string text = platform.GetControlText(pane);
+        std::vector<std::string> lines(1);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text.compare(i, 2, "\r\n") == 0) {
+                lines.emplace_back();
+                ++i;
+            } else {
+                lines.back() += text[i];
             }
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
         }
+        return lines;
     }
 
     // One letter per line for its colour, the line break counted with the line:
@@ -71,45 +66,30 @@ class HeadlessTest : public ::testing::Test {
     // '.' any other colour, '-' a line without characters (an empty last line).
     std::string LineColours(int pane) {
         HeadlessPane& p = platform.PaneById(pane);
-        std::int32_t length = p.TextLength();
         std::string letters;
         for (std::int32_t line = 0; line < p.LineCount(); ++line) {
-            std::int32_t from = p.LineIndex(line);
-            std::int32_t to = line + 1 < p.LineCount() ? p.LineIndex(line + 1) : length;
-            if (from >= to) {
-                letters.push_back('-');
-                continue;
+            const std::int32_t from = p.LineIndex(line);
+            const std::int32_t to =
+                line + 1 < p.LineCount() ? p.LineIndex(line + 1) : p.TextLength();
+            char letter = from < to ? ColourLetter(p.CharColour(from)) : '-';
+            for (std::int32_t i = from + 1; i < to; ++i) {
+                if (p.CharColour(i) != p.CharColour(from)) letter = '?';
             }
-            Colour colour = p.CharColour(from);
-            bool mixed = false;
-            for (std::int32_t i = from + 1; i < to && !mixed; ++i) {
-                mixed = p.CharColour(i) != colour;
-            }
-            letters.push_back(mixed ? '?' : ColourLetter(colour));
+            letters.push_back(letter);
         }
         return letters;
     }
 
     static char ColourLetter(Colour colour) {
-        switch (colour) {
-        case ColourBlack:
-            return 'K';
-        case ColourRed:
-            return 'R';
-        case ColourMagenta:
-            return 'M';
-        case ColourBlue:
-            return 'B';
-        case ColourDarkGreen:
-            return 'G';
-        default:
-            return '.';
+        const Colour known[] = {ColourBlack, ColourRed, ColourMagenta, ColourBlue, ColourDarkGreen};
+        for (int i = 0; i < 5; ++i) {
+            if (colour == known[i]) return "KRMBG"[i];
         }
+        return '.';
     }
 
     static void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     }
 
     static std::string ReadFile(const std::filesystem::path& path) {
