@@ -1,53 +1,36 @@
 #include "app/settings.h"
+#include "headless_fixture.h"
 
-#include <atomic>
 #include <climits>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-class SettingsFileTest : public ::testing::Test {
+// The settings file lies in the test's working directory, where the program
+// looks for it.
+class SettingsFileTest : public HeadlessTest {
   protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        dir_ = fs::temp_directory_path() /
-               ("verbodex_settings_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
-        fs::create_directories(dir_);
-        file_ = (dir_ / "verbodex.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    const std::string file_ = "verbodex.ini";
 
-    void Put(const std::string& content) { std::ofstream(file_, std::ios::binary) << content; }
-    std::string Content() const {
-        std::ifstream in(file_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    void Put(const std::string& content) { WriteFile(file_, content); }
+    std::string Content() const { return ReadFile(file_); }
     std::string Text(const char* section, const char* key, const char* defaultValue = "?",
                      int capacity = 260) {
         char buffer[260];
-        const int count = ReadProfileText(file_, section, key, defaultValue, buffer, capacity);
+        const int count = ReadSettingText(section, key, defaultValue, buffer, capacity);
         EXPECT_EQ(std::string(buffer).size(), static_cast<std::size_t>(count));
         return buffer;
     }
-
-    fs::path dir_;
-    std::string file_;
 };
 
 TEST_F(SettingsFileTest, missingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(Text("OPTIONS", "FONTNAME", "Courier"), "Courier");
-    EXPECT_EQ(ReadProfileInt(file_, "OPTIONS", "FONTHEIGHT", 15), 15);
+    EXPECT_EQ(ReadSettingInt("OPTIONS", "FONTHEIGHT", 15), 15);
     Put("[PATH]\r\nORIG=C:\\X\\DIALOG.INI\r\n");
     EXPECT_EQ(Text("PATH", "ORIG", ".\\"), "C:\\X\\DIALOG.INI");
     EXPECT_EQ(Text("PATH", "TRANS", ".\\"), ".\\");
-    EXPECT_EQ(ReadProfileInt(file_, "OPTIONS", "FONTHEIGHT", 15), 15);
+    EXPECT_EQ(ReadSettingInt("OPTIONS", "FONTHEIGHT", 15), 15);
 }
 
 TEST_F(SettingsFileTest, namesMatchWithoutCaseAndTheFirstMatchWins) {
@@ -79,7 +62,7 @@ TEST_F(SettingsFileTest, integersReadLeadingDigitsWithSign) {
                                                  {"d", 12},      {"e", 0},       {"f", 77},
                                                  {"g", INT_MAX}, {"h", INT_MIN}, {"x", 77}};
     for (const auto& [key, expected] : cases) {
-        EXPECT_EQ(ReadProfileInt(file_, "N", key, 77), expected) << key;
+        EXPECT_EQ(ReadSettingInt("N", key, 77), expected) << key;
     }
 }
 
@@ -102,27 +85,20 @@ TEST_F(SettingsFileTest, writingKeepsEveryOtherLineByteForByte) {
         EXPECT_TRUE(WriteProfileText(file_, "PATH", "ORIG", "new")) << c.before;
         EXPECT_EQ(Content(), c.after) << c.before;
     }
+    // The program's own writes go to the file of the working directory.
+    std::filesystem::remove(file_);
+    WriteSettingText("PATH", "SAVEAS", "/out/DIALOG.INI");
+    EXPECT_EQ(Content(), "[PATH]\r\nSAVEAS=/out/DIALOG.INI\r\n");
 }
 
 TEST_F(SettingsFileTest, failedOrRefusedWritesLeaveTheFileAsItWas) {
-    EXPECT_FALSE(WriteProfileText((dir_ / "no" / "verbodex.ini").string(), "PATH", "ORIG", "x"));
-    EXPECT_FALSE(WriteProfileText(dir_.string(), "PATH", "ORIG", "x"));
+    EXPECT_FALSE(WriteProfileText("no/verbodex.ini", "PATH", "ORIG", "x"));
+    EXPECT_FALSE(WriteProfileText(Directory().string(), "PATH", "ORIG", "x"));
     Put("[PATH]\nORIG=old\n");
     // A line break in the value would plant lines of its own in the file.
     EXPECT_FALSE(WriteProfileText(file_, "PATH", "ORIG", "x\r\n[OPTIONS]\r\nFONTHEIGHT=1"));
     EXPECT_FALSE(WriteProfileText(file_, "PATH", "OR=IG", "x"));
     EXPECT_EQ(Content(), "[PATH]\nORIG=old\n");
-}
-
-TEST_F(SettingsFileTest, settingsFileFollowsTheWorkingDirectory) {
-    const fs::path before = fs::current_path();
-    fs::current_path(dir_);
-    WriteSettingText("PATH", "SAVEAS", "/out/DIALOG.INI");
-    char buffer[260];
-    const int count = ReadSettingText("PATH", "SAVEAS", "./", buffer, sizeof buffer);
-    fs::current_path(before);
-    EXPECT_EQ(count, 15);
-    EXPECT_EQ(Content(), "[PATH]\r\nSAVEAS=/out/DIALOG.INI\r\n");
 }
 
 } // namespace
