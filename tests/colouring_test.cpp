@@ -1,4 +1,3 @@
-#include "aids/intl_col.h"
 #include "app/app_state.h"
 #include "app/control_ids.h"
 #include "headless_fixture.h"
@@ -32,37 +31,27 @@ const Picture pictures[] = {
     {"emptyPaneStaysBlack", DialogIni, "", "-"},
 };
 
-TEST_F(ColouringTest, eachKindGivesItsPicture_overEarlierMarks_andKeepsModified) {
-    for (int pane : {OriginalPane, TranslationPane}) {
-        for (const Picture& picture : pictures) {
-            SetPaneText(pane, picture.text);
-            // Marks of an earlier check must go.
-            platform.PaneById(pane).SetAllColour(ColourRed);
-            appState.modified = 1;
-            FileKind kind = picture.kind;
+// The colour button colours both panes by the current kind, over the marks of an
+// earlier check, and never makes the translation count as changed (or unchanged).
+TEST_F(ColouringTest, colourButton_givesEachKindItsPictureInBothPanes) {
+    platform.PaneById(TranslationPane).SetChangeNotification(true);
+    for (const Picture& picture : pictures) {
+        for (std::int32_t modified : {0, 1}) {
+            for (int pane : {OriginalPane, TranslationPane}) {
+                SetPaneText(pane, picture.text);
+                platform.PaneById(pane).SetAllColour(ColourRed);
+            }
+            appState.fileKind = picture.kind;
+            appState.modified = modified;
 
-            ColourPane(kind, pane);
-            EXPECT_EQ(LineColours(pane), picture.colours) << picture.name << " in " << pane;
-            ColourPane(kind, pane);
-            EXPECT_EQ(LineColours(pane), picture.colours) << picture.name << " twice";
-            EXPECT_EQ(appState.modified, 1) << picture.name;
-            EXPECT_TRUE(platform.PaneById(pane).IsRedrawOn()) << picture.name;
+            platform.SendCommand(MakeCommand(IdColour));
+            EXPECT_EQ(LineColours(OriginalPane), picture.colours) << picture.name;
+            EXPECT_EQ(LineColours(TranslationPane), picture.colours) << picture.name;
+            EXPECT_EQ(appState.modified, modified) << picture.name;
+            EXPECT_TRUE(platform.PaneById(OriginalPane).IsRedrawOn()) << picture.name;
+            EXPECT_TRUE(platform.PaneById(TranslationPane).IsRedrawOn()) << picture.name;
         }
     }
-}
-
-TEST_F(ColouringTest, colourButton_coloursBothPanesByTheCurrentKindWithoutMarkingAChange) {
-    SetPaneText(OriginalPane, "[A]\r\nK=\"x\"");
-    SetPaneText(TranslationPane, "; c\r\n[A]");
-    platform.PaneById(TranslationPane).SetChangeNotification(true);
-    appState.fileKind = DialogIni;
-    appState.modified = 0;
-
-    platform.SendCommand(MakeCommand(IdColour));
-
-    EXPECT_EQ(LineColours(OriginalPane), "BK");
-    EXPECT_EQ(LineColours(TranslationPane), "GB");
-    EXPECT_EQ(appState.modified, 0);
 }
 
 } // namespace
