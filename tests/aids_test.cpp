@@ -48,50 +48,42 @@ TEST_F(AidsTest, Check_leavesModifiedScrollPositionsAndDrawingAsTheyWere) {
     }
 }
 
-TEST_F(AidsTest, Merge_setsModifiedOnlyWhenItInserted) {
+TEST_F(AidsTest, Merge_marksAChangeOnlyWhenItInsertsAndUndoesAsOneStep) {
+    const std::string xy = "[A]\r\nX=1\r\nY=2\r\n";
     struct Case {
-        const char* translation;
-        std::int32_t modifiedAfter;
+        FileKind kind;
+        std::string original, translation, merged;
     } cases[] = {
-        {"[A]\r\nX=1\r\n", 1},
-        {"[A]\r\nX=1\r\nY=2\r\n", 0},
+        {DialogIni, xy, "[A]\r\nX=1\r\n", xy},
+        {DialogIni, xy, xy, xy},
+        {DialogCprIni, xy + "[B]\r\nP=1\r\nQ=1\r\n[C]\r\nZ=1\r\n", "[B]\r\nQ=1\r\n",
+         xy + "\r\n[B]\r\nP=1\r\nQ=1\r\n\r\n[C]\r\nZ=1\r\n"},
     };
+    HeadlessPane& pane = platform.PaneById(TranslationPane);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.translation);
-        SetPaneText(OriginalPane, "[A]\r\nX=1\r\nY=2\r\n");
+        SetPaneText(OriginalPane, c.original);
         SetPaneText(TranslationPane, c.translation);
         appState.modified = 0;
-        appState.fileKind = DialogIni;
+        appState.fileKind = c.kind;
 
         platform.SendCommand(MakeCommand(IdMerge));
-
-        EXPECT_EQ(appState.modified, c.modifiedAfter);
-        EXPECT_TRUE(platform.PaneById(TranslationPane).IsRedrawOn());
+        ASSERT_EQ(platform.GetControlText(TranslationPane), c.merged);
+        const bool inserted = c.merged != c.translation;
+        EXPECT_EQ(appState.modified, inserted ? 1 : 0);
+        EXPECT_TRUE(pane.IsRedrawOn());
+        ASSERT_EQ(pane.CanUndo(), inserted);
+        if (!inserted) continue;
+        pane.Undo();
+        EXPECT_EQ(platform.GetControlText(TranslationPane), c.translation);
+        EXPECT_FALSE(pane.CanUndo());
     }
 }
 
-TEST_F(AidsTest, Merge_undoesAsOneStep) {
-    const std::string translation = "[B]\r\nQ=1\r\n";
-    SetPaneText(OriginalPane, "[A]\r\nX=1\r\nY=2\r\n[B]\r\nP=1\r\nQ=1\r\n[C]\r\nZ=1\r\n");
-    SetPaneText(TranslationPane, translation);
-    appState.fileKind = DialogCprIni;
-
-    platform.SendCommand(MakeCommand(IdMerge));
-    ASSERT_EQ(platform.GetControlText(TranslationPane),
-              "[A]\r\nX=1\r\nY=2\r\n\r\n[B]\r\nP=1\r\nQ=1\r\n\r\n[C]\r\nZ=1\r\n");
-
-    HeadlessPane& pane = platform.PaneById(TranslationPane);
-    ASSERT_TRUE(pane.CanUndo());
-    pane.Undo();
-    EXPECT_EQ(platform.GetControlText(TranslationPane), translation);
-    EXPECT_FALSE(pane.CanUndo());
-}
-
 TEST_F(AidsTest, Merge_stopsAtTheFirstInsertionAFullTranslationRefuses) {
-    const std::string translation = "[A]\r\nX=1\r\n";
     SetPaneText(OriginalPane,
                 "[A]\r\nX=1\r\nY=2\r\nLONGER=" + std::string(40, 'v') + "\r\nZ=3\r\n");
-    SetPaneText(TranslationPane, translation);
+    SetPaneText(TranslationPane, "[A]\r\nX=1\r\n");
     // Room for 'Y=2' but not for the long line after it.
     platform.PaneById(TranslationPane).SetTextLimit(RichEdit_GetTextLength(TranslationPane) + 10);
     appState.fileKind = DialogIni;
