@@ -17,43 +17,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& CasesRoot() {
-    static const fs::path root = fs::path(VERBODEX_TEST_DATA) / "aids";
-    return root;
-}
+const fs::path casesRoot = fs::path(VERBODEX_TEST_DATA) / "aids";
 
 std::vector<std::string> CaseNames() {
     std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(CasesRoot())) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(casesRoot)) {
         if (entry.is_directory()) names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
-std::string WithLf(const std::string& text) {
+// The text with every CR LF and every lone LF written as `lineEnd`.
+std::string WithLineEnds(const std::string& text, const char* lineEnd) {
     std::string out;
-    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out.push_back(text[i]);
+        if (text.compare(i, 2, "\r\n") == 0) ++i;
+        if (text[i] == '\n') {
+            out += lineEnd;
+        } else {
+            out += text[i];
+        }
     }
     return out;
 }
 
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (char c : WithLf(text)) {
-        if (c == '\n') out.push_back('\r');
-        out.push_back(c);
-    }
-    return out;
-}
-
-std::string FirstWord(const std::string& text) {
-    const std::size_t end = text.find_first_of(" \r\n");
-    return text.substr(0, end);
-}
+std::string WithLf(const std::string& text) { return WithLineEnds(text, "\n"); }
 
 enum class LineEnds { CrLf, Lf };
 
@@ -65,10 +54,9 @@ class AidsGolden : public HeadlessTest,
 
 TEST_P(AidsGolden, MatchesExpectedTextAndColours) {
     const auto& [name, lineEnds] = GetParam();
-    const fs::path folder = CasesRoot() / name;
+    const fs::path folder = casesRoot / name;
     auto input = [&](const char* file) {
-        const std::string text = ReadFile(folder / file);
-        return lineEnds == LineEnds::CrLf ? WithCrLf(text) : WithLf(text);
+        return WithLineEnds(ReadFile(folder / file), lineEnds == LineEnds::CrLf ? "\r\n" : "\n");
     };
 
     SetPaneText(OriginalPane, input("original.txt"));
@@ -76,7 +64,8 @@ TEST_P(AidsGolden, MatchesExpectedTextAndColours) {
     platform.PaneById(OriginalPane).SetAllColour(Unmarked);
     platform.PaneById(TranslationPane).SetAllColour(Unmarked);
     appState.fileKind = static_cast<FileKind>(std::stoi(ReadFile(folder / "kind")));
-    const std::string command = FirstWord(ReadFile(folder / "command"));
+    std::string command = ReadFile(folder / "command");
+    command = command.substr(0, command.find_first_of(" \r\n"));
     ASSERT_TRUE(command == "check" || command == "merge") << command;
 
     platform.SendCommand(MakeCommand(command == "check" ? IdCheck : IdMerge));
