@@ -20,20 +20,20 @@ class BasisTest : public HeadlessTest {
     }
 };
 
+// A chosen path too long for the path buffer is refused, not cut.
+const std::string tooLong = "/" + std::string(PathCapacity, 'a');
+
 TEST_F(BasisTest, openDialog_startsInTheRememberedFolderAndGivesBackTheChosenPath) {
+    const std::string title = "Originaldatei \xF6"
+                              "ffnen";
     Remember("/data/de/DIALOG.INI");
     platform.openFileAnswers.push_back(std::string("/data/en/dialog.ini"));
-    ASSERT_NE(OpenFileDialog(path, length,
-                             "Originaldatei \xF6"
-                             "ffnen",
-                             20),
-              0);
+    ASSERT_NE(OpenFileDialog(path, length, title.c_str(), 20), 0);
 
     const FileDialogRequest& request = platform.openFileRequests[0];
     EXPECT_EQ(request.initialDirectory, "/data/de/");
     EXPECT_EQ(request.initialName, "");
-    EXPECT_EQ(request.title, "Originaldatei \xF6"
-                             "ffnen");
+    EXPECT_EQ(request.title, title);
     ASSERT_EQ(request.filterCount, 4);
     EXPECT_STREQ(request.filters[2 * (request.filterIndex - 1)], "Alle Dateien (*.*)");
     // Where case tells files apart, capitals would name another file.
@@ -47,34 +47,32 @@ TEST_F(BasisTest, openDialog_startsInTheRememberedFolderAndGivesBackTheChosenPat
         EXPECT_EQ(platform.openFileRequests.back().initialDirectory, "");
         EXPECT_EQ(length, remembered);
     }
+
+    Remember("/keep/me.ini");
+    platform.openFileAnswers.push_back(tooLong);
+    EXPECT_EQ(OpenFileDialog(path, length, "t", 1), 0);
+    EXPECT_STREQ(path, "/keep/me.ini");
+    EXPECT_EQ(length, 12);
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.messageBoxes[0].caption, "Error");
 }
 
-TEST_F(BasisTest, saveDialog_offersTheRememberedPathAndCancelKeepsIt) {
+TEST_F(BasisTest, saveDialog_offersTheRememberedPathAndKeepsItUnlessANameFits) {
     Remember("/out/dialog.ini");
-    EXPECT_EQ(SaveFileDialog(path, length, "t", 1, 1), 0);
-    EXPECT_EQ(platform.saveFileRequests[0].initialName, "/out/dialog.ini");
-    EXPECT_TRUE(platform.saveFileRequests[0].overwritePrompt);
-    EXPECT_STREQ(path, "/out/dialog.ini");
-    EXPECT_EQ(length, 15);
+    platform.saveFileAnswers.push_back(tooLong);
+    for (int cancelOrTooLong = 0; cancelOrTooLong < 2; ++cancelOrTooLong) {
+        EXPECT_EQ(SaveFileDialog(path, length, "t", 1, 1), 0);
+        EXPECT_STREQ(path, "/out/dialog.ini");
+        EXPECT_EQ(length, 15);
+    }
+    EXPECT_EQ(platform.saveFileRequests[1].initialName, "/out/dialog.ini");
+    EXPECT_TRUE(platform.saveFileRequests[1].overwritePrompt);
+    EXPECT_EQ(platform.messageBoxes.size(), 1u);
 
     platform.saveFileAnswers.push_back(std::string("/out/New.ini"));
     EXPECT_NE(SaveFileDialog(path, length, "t", 1, 1), 0);
     EXPECT_STREQ(path, "/out/New.ini");
     EXPECT_EQ(length, 12);
-}
-
-TEST_F(BasisTest, aChosenPathTooLongForThePathBuffer_isRefusedNotCut) {
-    const std::string tooLong = "/" + std::string(PathCapacity, 'a');
-    Remember("/keep/me.ini");
-    platform.openFileAnswers.push_back(tooLong);
-    platform.saveFileAnswers.push_back(tooLong);
-
-    EXPECT_EQ(OpenFileDialog(path, length, "t", 1), 0);
-    EXPECT_EQ(SaveFileDialog(path, length, "t", 1, 1), 0);
-    EXPECT_STREQ(path, "/keep/me.ini");
-    EXPECT_EQ(length, 12);
-    ASSERT_EQ(platform.messageBoxes.size(), 2u);
-    EXPECT_EQ(platform.messageBoxes[0].caption, "Error");
 }
 
 TEST_F(BasisTest, ftnfco_replacesTheTargetAndReportsEveryFailureAsThree) {
