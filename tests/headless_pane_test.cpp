@@ -5,6 +5,7 @@
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -69,16 +70,7 @@ TEST_F(HeadlessPaneTest, scrolling_stopsWhenTheLastLineReachesTheBottomOfThePage
     EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 0);
 }
 
-TEST_F(HeadlessPaneTest, replacementThatCannotBeUndone_dropsTheOlderSteps) {
-    SetPaneText(TranslationPane, "abc");
-    RichEdit_ReplaceRange(TranslationPane, 0, 1, "A");
-    ASSERT_TRUE(pane().CanUndo());
-    pane().SetSel(3, 3);
-    pane().ReplaceSel("!", false);
-    EXPECT_FALSE(pane().CanUndo());
-}
-
-TEST_F(HeadlessPaneTest, undo_bringsBackRemovedLinesWithTheirColours) {
+TEST_F(HeadlessPaneTest, undo_bringsBackRemovedLinesWithTheirColoursUntilAnUnundoableChange) {
     SetPaneText(TranslationPane, "a\r\nb\r\nc\r\nd");
     RichEdit_SetLineColor(TranslationPane, 1, ColourRed);
     RichEdit_SetLineColor(TranslationPane, 2, ColourBlue);
@@ -88,42 +80,44 @@ TEST_F(HeadlessPaneTest, undo_bringsBackRemovedLinesWithTheirColours) {
     pane().Undo();
     EXPECT_EQ(PaneLines(TranslationPane), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(LineColours(TranslationPane), "KRBK");
+
+    // A replacement that cannot be undone drops the older steps.
+    RichEdit_ReplaceRange(TranslationPane, 0, 1, "A");
+    ASSERT_TRUE(pane().CanUndo());
+    pane().SetSel(3, 3);
+    pane().ReplaceSel("!", false);
+    EXPECT_FALSE(pane().CanUndo());
 }
 
-// Many edits across block boundaries, checked after every few against a plain
-// string with one colour per character.
+// Many edits across block boundaries, checked after every hundred against a plain
+// string (a lone CR for each line break) with one colour per character.
 TEST_F(HeadlessPaneTest, manyEdits_keepLinesIndicesAndColoursInStepWithAPlainModel) {
     std::mt19937 random(12345);
     auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-
     std::string model;
     for (int i = 0; i < 3000; ++i)
         model += "line " + std::to_string(i) + "\r";
     model += "end";
     std::vector<Colour> colours(model.size(), ColourBlack);
-    std::string withCrLf;
-    for (char c : model)
-        withCrLf += c == '\r' ? std::string("\r\n") : std::string(1, c);
-    SetPaneText(TranslationPane, withCrLf);
+    SetPaneText(TranslationPane, model);
     pane().SetTextLimit(10000000);
 
     const Colour palette[] = {ColourRed, ColourBlue, ColourMagenta};
     for (int step = 0; step < 1500; ++step) {
-        int length = static_cast<int>(model.size());
-        int from = below(length + 1);
-        int to = std::min(length, from + (below(4) == 0 ? below(3000) : below(20)));
+        const int length = static_cast<int>(model.size());
+        const int from = below(length + 1);
+        const int to = std::min(length, from + (below(4) == 0 ? below(3000) : below(20)));
         if (below(3) == 0) {
-            Colour colour = palette[below(3)];
+            const Colour colour = palette[below(3)];
             RichEdit_SetTextColor(TranslationPane, from, to, colour);
-            for (int i = from; i < to; ++i)
-                colours[static_cast<std::size_t>(i)] = colour;
+            std::fill(colours.begin() + from, colours.begin() + to, colour);
         } else {
             std::string text;
-            int lines = below(4) == 0 ? below(400) : below(3);
-            for (int i = 0; i < lines; ++i)
+            for (int i = below(4) == 0 ? below(400) : below(3); i > 0; --i)
                 text += "new " + std::to_string(step) + "\r";
             text += std::string(static_cast<std::size_t>(below(5)), 'z');
-            Colour before = from > 0 ? colours[static_cast<std::size_t>(from - 1)] : ColourBlack;
+            const Colour before =
+                from > 0 ? colours[static_cast<std::size_t>(from - 1)] : ColourBlack;
             RichEdit_ReplaceRange(TranslationPane, from, to, text.c_str());
             model.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from),
                           text);
@@ -133,21 +127,19 @@ TEST_F(HeadlessPaneTest, manyEdits_keepLinesIndicesAndColoursInStepWithAPlainMod
         if (step % 100 != 99) continue;
 
         ASSERT_EQ(pane().TextLength(), static_cast<std::int32_t>(model.size()));
-        std::int32_t line = 0;
-        std::size_t start = 0;
         char buffer[320];
-        for (;;) {
-            std::size_t end = model.find('\r', start);
-            std::size_t stop = end == std::string::npos ? model.size() : end + 1;
-            ASSERT_EQ(RichEdit_LineIndex(TranslationPane, line), static_cast<std::int32_t>(start));
-            std::int32_t n = RichEdit_GetTextLine(TranslationPane, line, buffer, 320);
+        std::int32_t line = 0;
+        for (std::size_t start = 0;; ++line) {
+            const std::size_t end = model.find('\r', start);
+            const std::size_t stop = end == std::string::npos ? model.size() : end + 1;
+            const auto first = static_cast<std::int32_t>(start);
+            ASSERT_EQ(RichEdit_LineIndex(TranslationPane, line), first);
+            ASSERT_EQ(RichEdit_LineFromChar(TranslationPane, first), line);
+            const std::int32_t n = RichEdit_GetTextLine(TranslationPane, line, buffer, 320);
             ASSERT_EQ(std::string(buffer, static_cast<std::size_t>(n)),
                       model.substr(start, stop - start));
-            ASSERT_EQ(RichEdit_LineFromChar(TranslationPane, static_cast<std::int32_t>(start)),
-                      line);
             if (end == std::string::npos) break;
-            start = end + 1;
-            ++line;
+            start = stop;
         }
         ASSERT_EQ(RichEdit_GetLineCount(TranslationPane), line + 1);
         for (std::size_t i = 0; i < model.size(); ++i) {
@@ -156,7 +148,9 @@ TEST_F(HeadlessPaneTest, manyEdits_keepLinesIndicesAndColoursInStepWithAPlainMod
     }
 }
 
-TEST_F(HeadlessPaneTest, click_togglesACheckBoxAndIgnoresDisabledControls) {
+// Clicks on enabled controls and changes of the translation reach the window as
+// commands.
+TEST_F(HeadlessPaneTest, clicksAndPaneChanges_reachTheWindowAsCommands) {
     platform.Click(IdAutoSave);
     EXPECT_TRUE(platform.IsChecked(IdAutoSave));
     EXPECT_EQ(appState.autoSave, 1);
@@ -166,9 +160,7 @@ TEST_F(HeadlessPaneTest, click_togglesACheckBoxAndIgnoresDisabledControls) {
     platform.Click(IdAutoSave);
     EXPECT_TRUE(platform.IsChecked(IdAutoSave));
     EXPECT_EQ(platform.sentCommands.size(), 1u);
-}
 
-TEST_F(HeadlessPaneTest, paneChange_reachesTheWindowAsACommand) {
     pane().SetChangeNotification(true);
     SetPaneText(TranslationPane, "x");
     EXPECT_EQ(appState.modified, 1);
