@@ -69,6 +69,25 @@ bool InsertsText(const QKeyEvent* event) {
            first.category() == QChar::Other_PrivateUse || first.isHighSurrogate();
 }
 
+bool IsInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 // The selection bar: a strip left of the text in which a click selects the whole
@@ -118,7 +137,7 @@ QtPane::QtPane(std::function<void(std::uint16_t code)> notify, QWidget* parent)
     setPalette(colours);
 
     connect(document(), &QTextDocument::contentsChange, this, &QtPane::OnContentsChange);
-    ResetMarks();
+    ResetLines();
 }
 
 QtPane::~QtPane() = default;
@@ -131,42 +150,46 @@ std::int32_t QtPane::TextLength() { return document()->characterCount() - 1; }
 
 std::int32_t QtPane::LineIndex(std::int32_t line) {
     // -1 asks for the line of the caret, as the platform's request does.
-    if (line == -1) line = textCursor().blockNumber();
+    if (line == -1) line = document()->findBlock(CurrentSelection().caret).blockNumber();
     if (line < 0 || line >= LineCount()) return -1;
     return document()->findBlockByNumber(line).position();
 }
 
 std::int32_t QtPane::LineFromChar(std::int32_t index) {
     // A negative index asks for the line of the selection's start.
-    if (index < 0) index = textCursor().selectionStart();
+    if (index < 0) index = CurrentSelection().Start();
     index = std::clamp(index, 0, TextLength());
     return document()->findBlock(index).blockNumber();
 }
 
 std::int32_t QtPane::GetLine(std::int32_t line, char* buffer, std::int32_t capacity) {
     if (line < 0 || line >= LineCount() || buffer == nullptr || capacity <= 0) return 0;
-    const QTextBlock block = document()->findBlockByNumber(line);
-    const QString text = block.text();
-    const std::int32_t size = static_cast<std::int32_t>(text.size());
-    const bool hasBreak = block.next().isValid();
+    const std::string& bytes = LineBytes(line);
+    const std::int32_t size = static_cast<std::int32_t>(bytes.size());
+    const bool hasBreak = line + 1 < LineCount();
     const std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
-    const std::int32_t characters = std::min(n, size);
-    const QChar* units = text.constData();
-    for (std::int32_t i = 0; i < characters; ++i)
-        buffer[i] = EncodeCp1252(units[i].unicode());
+    std::memcpy(buffer, bytes.data(), static_cast<std::size_t>(std::min(n, size)));
     if (n > size) buffer[size] = '\r';
     return n;
+}
+
+const std::string& QtPane::LineBytes(std::int32_t line) {
+    EncodedLine& cached = encodedLines_[static_cast<std::size_t>(line)];
+    if (!cached.valid) {
+        cached.bytes = EncodeCp1252(document()->findBlockByNumber(line).text());
+        cached.valid = true;
+    }
+    return cached.bytes;
 }
 
 std::string QtPane::EncodedText() {
     std::string out;
     out.reserve(static_cast<std::size_t>(document()->characterCount()) +
                 static_cast<std::size_t>(document()->blockCount()));
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        for (QChar c : text)
-            out.push_back(EncodeCp1252(c.unicode()));
-        if (block.next().isValid()) out.append("\r\n");
+    const std::int32_t count = LineCount();
+    for (std::int32_t line = 0; line < count; ++line) {
+        out += LineBytes(line);
+        if (line + 1 < count) out.append("\r\n");
     }
     return out;
 }
@@ -208,15 +231,15 @@ std::int32_t QtPane::FindText(std::int32_t from, std::int32_t to, const char* te
 
     // `window` holds the upper-cased cells from `windowStart` on: the lines read
     // so far, less what no match can start in any more.
-    QTextBlock block = document()->findBlock(from);
+    const QTextBlock first = document()->findBlock(from);
+    const std::int32_t count = LineCount();
     std::string window;
-    std::int32_t windowStart = block.position();
+    std::int32_t windowStart = first.position();
     std::int32_t next = from;
-    for (; block.isValid(); block = block.next()) {
-        const QString line = block.text();
-        for (QChar c : line)
-            window.push_back(UpperByte(EncodeCp1252(c.unicode())));
-        if (block.next().isValid()) window.push_back('\r');
+    for (std::int32_t line = first.blockNumber(); line < count; ++line) {
+        for (char c : LineBytes(line))
+            window.push_back(UpperByte(c));
+        if (line + 1 < count) window.push_back('\r');
 
         const std::int32_t limit =
             std::min(lastStart, windowStart + static_cast<std::int32_t>(window.size()) - m);
@@ -237,18 +260,46 @@ std::int32_t QtPane::FindText(std::int32_t from, std::int32_t to, const char* te
 
 // ---------------------------------------------------------------- selection
 
-void QtPane::GetSel(std::int32_t& start, std::int32_t& end) {
+QtPane::Selection QtPane::CurrentSelection() const {
+    if (selectionPending_) return pending_;
     const QTextCursor cursor = textCursor();
-    start = cursor.selectionStart();
-    end = cursor.selectionEnd();
+    return Selection{cursor.anchor(), cursor.position()};
+}
+
+void QtPane::ApplySelection(Selection selection) {
+    if (!redrawOn_) {
+        pending_ = selection;
+        selectionPending_ = true;
+        return;
+    }
+    selectionPending_ = false;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(selection.anchor);
+    cursor.setPosition(selection.caret, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void QtPane::FlushSelection() {
+    if (!selectionPending_) return;
+    selectionPending_ = false;
+    const std::int32_t length = TextLength();
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::clamp(pending_.anchor, 0, length));
+    cursor.setPosition(std::clamp(pending_.caret, 0, length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void QtPane::GetSel(std::int32_t& start, std::int32_t& end) {
+    const Selection selection = CurrentSelection();
+    start = selection.Start();
+    end = selection.End();
 }
 
 void QtPane::SetSel(std::int32_t start, std::int32_t end) {
-    QTextCursor cursor = textCursor();
     if (start == -1) {
         // A start of -1 only drops the selection; the caret stays.
-        cursor.clearSelection();
-        setTextCursor(cursor);
+        const std::int32_t caret = CurrentSelection().caret;
+        ApplySelection(Selection{caret, caret});
         return;
     }
     const std::int32_t length = TextLength();
@@ -256,21 +307,22 @@ void QtPane::SetSel(std::int32_t start, std::int32_t end) {
     start = std::clamp(start, 0, length);
     end = std::clamp(end, 0, length);
     // The caret goes to `end`, the anchor to `start`.
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    ApplySelection(Selection{start, end});
 }
 
 void QtPane::ReplaceSel(const char* text, bool canUndo) {
     const QString inserted = DecodePaneText(text);
-    QTextCursor cursor = textCursor();
-    const std::int32_t start = cursor.selectionStart();
-    const std::int32_t removed = cursor.selectionEnd() - start;
+    const Selection selection = CurrentSelection();
+    const std::int32_t start = selection.Start();
+    const std::int32_t removed = selection.End() - start;
     if (inserted.isEmpty() && removed == 0) return;
     // The whole replacement is refused when it would make the text longer than
     // the limit; a change that does not lengthen the text always goes through.
     if (!AcceptInput(removed, inserted.size())) return;
 
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + removed, QTextCursor::KeepAnchor);
     ++ownEdit_;
     // An edit block of its own keeps this replacement from merging with the one
     // before it into one undo step (inside an undo group it simply nests).
@@ -281,7 +333,8 @@ void QtPane::ReplaceSel(const char* text, bool canUndo) {
     cursor.endEditBlock();
     --ownEdit_;
     FollowChange(start, removed, static_cast<int>(inserted.size()));
-    setTextCursor(cursor);
+    const std::int32_t caret = cursor.position();
+    ApplySelection(Selection{caret, caret});
     // Older steps would no longer fit the text.
     if (!canUndo) document()->clearUndoRedoStacks();
     if (changeNotification_) Notify(EN_CHANGE);
@@ -293,7 +346,8 @@ bool QtPane::SetText(const char* text) {
     // Replaces the text, clears the undo history and puts the caret at the start.
     setPlainText(all);
     --ownEdit_;
-    ResetMarks();
+    selectionPending_ = false;
+    ResetLines();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     if (changeNotification_) Notify(EN_CHANGE);
@@ -302,20 +356,21 @@ bool QtPane::SetText(const char* text) {
 
 // ------------------------------------------------------------------ colours
 
-void QtPane::ResetMarks() {
+void QtPane::ResetLines() {
     std::vector<std::int32_t> cells;
     cells.reserve(static_cast<std::size_t>(document()->blockCount()));
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         cells.push_back(block.length());
     }
     marks_.Reset(cells);
+    encodedLines_.assign(cells.size(), EncodedLine());
 }
 
 void QtPane::FollowChange(int position, int removed, int added) {
     const QTextDocument* doc = document();
     const QTextBlock first = doc->findBlock(position);
     if (!first.isValid()) {
-        ResetMarks();
+        ResetLines();
         return;
     }
     QTextBlock last = doc->findBlock(position + added);
@@ -327,8 +382,29 @@ void QtPane::FollowChange(int position, int removed, int added) {
     }
     // A change the marks cannot follow (it should not happen) leaves the text
     // black rather than colours on the wrong characters.
-    if (!marks_.Replace(first.blockNumber(), position - first.position(), removed, added, cells)) {
-        ResetMarks();
+    const std::int32_t line = first.blockNumber();
+    if (!marks_.Replace(line, position - first.position(), removed, added, cells)) {
+        ResetLines();
+        return;
+    }
+    // The lines that held the change are read anew when next asked for.
+    const std::int64_t oldCount = static_cast<std::int64_t>(encodedLines_.size());
+    const std::int64_t newLines = static_cast<std::int64_t>(cells.size());
+    const std::int64_t oldLines = newLines - (doc->blockCount() - oldCount);
+    if (oldLines < 1 || line + oldLines > oldCount) {
+        encodedLines_.assign(static_cast<std::size_t>(doc->blockCount()), EncodedLine());
+        return;
+    }
+    // Lines held on both sides are forgotten in place; only the difference moves
+    // the lines after them.
+    const auto begin = encodedLines_.begin() + line;
+    const std::int64_t common = std::min(oldLines, newLines);
+    std::fill(begin, begin + common, EncodedLine());
+    if (oldLines > common) {
+        encodedLines_.erase(begin + common, begin + oldLines);
+    } else if (newLines > common) {
+        encodedLines_.insert(begin + common, static_cast<std::size_t>(newLines - common),
+                             EncodedLine());
     }
 }
 
@@ -341,9 +417,9 @@ void QtPane::OnContentsChange(int position, int removed, int added) {
 }
 
 bool QtPane::SetSelectionColour(Colour colour) {
-    const QTextCursor cursor = textCursor();
-    const std::int32_t from = cursor.selectionStart();
-    const std::int32_t to = cursor.selectionEnd();
+    const Selection selection = CurrentSelection();
+    const std::int32_t from = selection.Start();
+    const std::int32_t to = selection.End();
     if (from >= to) return true;
     QTextBlock block = document()->findBlock(from);
     std::int32_t line = block.blockNumber();
@@ -439,7 +515,10 @@ void QtPane::paintEvent(QPaintEvent* event) {
 
 // ---------------------------------------------------------------- scrolling
 
-void QtPane::ScrollCaret() { ensureCursorVisible(); }
+void QtPane::ScrollCaret() {
+    FlushSelection();
+    ensureCursorVisible();
+}
 
 std::int32_t QtPane::FirstVisibleLine() {
     // Without line wrap every line is one block.
@@ -460,6 +539,7 @@ void QtPane::ScrollOneLine(bool down) {
 
 void QtPane::SetRedraw(bool on) {
     redrawOn_ = on;
+    if (on) FlushSelection();
     setUpdatesEnabled(on);
     if (on) viewport()->update();
 }
@@ -514,6 +594,7 @@ void QtPane::resizeEvent(QResizeEvent* event) {
 }
 
 void QtPane::SelectLinesAt(int y, bool extend) {
+    FlushSelection();
     const int line = cursorForPosition(QPoint(0, y)).blockNumber();
     if (!extend) selectionBarAnchorLine_ = line;
     const int first = std::min(selectionBarAnchorLine_, line);
@@ -545,6 +626,17 @@ bool QtPane::AcceptInput(qint64 removed, qint64 added) {
     if (Fits(removed, added)) return true;
     Notify(EN_MAXTEXT);
     return false;
+}
+
+// Input works on the widget's own selection: a waiting one is handed over first.
+bool QtPane::event(QEvent* event) {
+    if (selectionPending_ && IsInput(event)) FlushSelection();
+    return QPlainTextEdit::event(event);
+}
+
+bool QtPane::viewportEvent(QEvent* event) {
+    if (selectionPending_ && IsInput(event)) FlushSelection();
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 void QtPane::keyPressEvent(QKeyEvent* event) {
@@ -622,7 +714,10 @@ void QtPane::insertFromMimeData(const QMimeData* source) {
 
 bool QtPane::CanUndo() { return document()->isUndoAvailable(); }
 
-void QtPane::Undo() { undo(); }
+void QtPane::Undo() {
+    FlushSelection();
+    undo();
+}
 
 void QtPane::BeginUndoGroup() {
     if (undoGroupDepth_++ > 0) return;

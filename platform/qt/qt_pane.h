@@ -23,8 +23,11 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QtPane : public QPlainTextEdit, public Pane {
     Q_OBJECT
@@ -88,6 +91,8 @@ class QtPane : public QPlainTextEdit, public Pane {
     static constexpr int SelectionBarWidth = 8;
 
   protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -97,10 +102,29 @@ class QtPane : public QPlainTextEdit, public Pane {
   private:
     class SelectionBar;
 
+    // A selection as the pane's requests see it: where it was started and where
+    // the caret is.
+    struct Selection {
+        std::int32_t anchor;
+        std::int32_t caret;
+        std::int32_t Start() const { return std::min(anchor, caret); }
+        std::int32_t End() const { return std::max(anchor, caret); }
+    };
+
+    Selection CurrentSelection() const;
+    // Selects; while drawing is off the selection waits in `pending_`.
+    void ApplySelection(Selection selection);
+    // Hands a waiting selection to the widget.
+    void FlushSelection();
+
     void OnContentsChange(int position, int removed, int added);
-    // Brings the colour marks in line with a change of the text.
+    // Brings the colour marks and the encoded lines in line with a change of
+    // the text.
     void FollowChange(int position, int removed, int added);
-    void ResetMarks();
+    void ResetLines();
+    // The bytes of a line without its break, encoded once and kept until the
+    // line changes.
+    const std::string& LineBytes(std::int32_t line);
     // Whether the text may grow by `added` characters while `removed` go.
     bool Fits(qint64 removed, qint64 added) const;
     // Refuses input that passes the limit: reports EN_MAXTEXT and returns false.
@@ -113,9 +137,23 @@ class QtPane : public QPlainTextEdit, public Pane {
 
     std::function<void(std::uint16_t)> notify_;
     ColourMarks marks_;
+    // The encoded bytes of each line, by line number. Reading a line from the
+    // document costs a block search and a string copy (about a microsecond);
+    // the aids read lines hundreds of thousands of times.
+    struct EncodedLine {
+        std::string bytes;
+        bool valid = false;
+    };
+    std::vector<EncodedLine> encodedLines_;
     std::int32_t textLimit_ = DefaultTextLimit;
     bool changeNotification_ = false;
     bool redrawOn_ = true;
+    // Giving the widget a selection makes it measure the caret's place through
+    // the lines around it; the aids select twice for every line they colour. So
+    // while drawing is off, which nobody can see, the selection is only noted
+    // here and handed over when drawing is switched on again (or input arrives).
+    Selection pending_{0, 0};
+    bool selectionPending_ = false;
     // Above zero while the pane itself changes the text and follows the change.
     int ownEdit_ = 0;
     int undoGroupDepth_ = 0;

@@ -155,6 +155,31 @@ TEST_F(QtPaneTest, selectionBarClick_selectsTheWholeLine) {
     EXPECT_EQ(end, 8);
 }
 
+TEST_F(QtPaneTest, selectionWhileDrawingIsOff_reachesTheWidgetWhenDrawingResumes) {
+    pane().SetText("abc\r\ndef");
+    pane().SetSel(0, 0);
+    pane().SetRedraw(false);
+    pane().SetSel(5, 6);
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+    pane().GetSel(start, end);
+    EXPECT_EQ(start, 5);
+    EXPECT_EQ(end, 6);
+    pane().ReplaceSel("X", true);
+    EXPECT_EQ(Text(), "abc\r\ndXf");
+    EXPECT_EQ(pane().LineFromChar(-1), 1);
+
+    pane().SetRedraw(true);
+    EXPECT_EQ(pane().textCursor().position(), 6);
+
+    // Input while drawing is off acts where the program last selected.
+    pane().SetRedraw(false);
+    pane().SetSel(0, 1);
+    Type("Z");
+    EXPECT_EQ(Text(), "Zbc\r\ndXf");
+    pane().SetRedraw(true);
+}
+
 // Pixels of the visible text that are clearly of one colour.
 int PixelsOf(QtPane& pane, QColor colour) {
     const QImage image = pane.viewport()->grab().toImage();
