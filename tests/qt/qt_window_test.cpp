@@ -195,6 +195,23 @@ TEST_F(QtWindowTest, closeBoxWithUnsavedChanges_asksAndCancelKeepsTheWindow) {
     EXPECT_FALSE(platform.Window()->isVisible());
 }
 
+TEST_F(QtWindowTest, translationPaneInput_reachesTheProgramAsChangesAndAFullPane) {
+    Open();
+    QtPane* translation = platform.PaneWidget(TranslationPane);
+    translation->setFocus();
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(translation, &typed);
+    EXPECT_EQ(appState.modified, 1);
+
+    translation->SetTextLimit(1);
+    AnswerNextMessageBox(QMessageBox::Ok);
+    QApplication::sendEvent(translation, &typed);
+    EXPECT_EQ(shownText, QStringLiteral("Textbox voll!"));
+    EXPECT_EQ(shownTitle, QStringLiteral("Error (EN_MAXTEXT)"));
+    EXPECT_EQ(shownIcon, QMessageBox::Critical);
+    EXPECT_EQ(translation->TextLength(), 1);
+}
+
 TEST_F(QtWindowTest, messageBox_showsIconAndButtonsOfItsFlagsAndGivesTheAnswer) {
     platform.BuildMainWindow(false);
     struct Case {
