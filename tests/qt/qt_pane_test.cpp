@@ -85,8 +85,10 @@ TEST_F(QtPaneTest, shiftEnter_breaksTheLineLikeEnter) {
     EXPECT_EQ(Text(), "a\r\n\r\nb");
 }
 
-TEST_F(QtPaneTest, editsByKey_carryTheColoursWithTheText) {
+TEST_F(QtPaneTest, editsByKey_carryTheColoursWithTheTextAndAreReported) {
     pane().SetText("ab\r\ncd\r\nef");
+    pane().SetChangeNotification(true);
+    notifications().clear();
     RichEdit_SetLineColor(TranslationPane, 0, ColourRed);
     RichEdit_SetLineColor(TranslationPane, 1, ColourBlue);
 
@@ -110,13 +112,7 @@ TEST_F(QtPaneTest, editsByKey_carryTheColoursWithTheText) {
     EXPECT_EQ(Text(), "abcd\r\nef");
     EXPECT_EQ(pane().CharColour(1), ColourRed);
     EXPECT_EQ(pane().CharColour(2), ColourBlue);
-}
-
-TEST_F(QtPaneTest, typing_reportsAChangeWhenAskedFor) {
-    pane().SetChangeNotification(true);
-    notifications().clear();
-    Type("ab");
-    Key(Qt::Key_Backspace);
+    // Backspace, the typing and Ctrl+Z: three changes, no colour among them.
     EXPECT_EQ(notifications(), std::vector<std::uint16_t>(3, EN_CHANGE));
 }
 

@@ -9,92 +9,25 @@
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/updown_control.h"
+#include "qt/qt_window_fixture.h"
 #include "resources/window_template.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 
 namespace {
 
-class QtWindowTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("verbodex-qt-test-" + std::to_string(::getpid()) + "-" +
-                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        std::filesystem::create_directories(directory_);
-        previousDirectory_ = std::filesystem::current_path();
-        std::filesystem::current_path(directory_);
-        ResetAppState();
-        SetPlatform(&platform);
-    }
-
-    void TearDown() override {
-        if (platform.Window() != nullptr) platform.Window()->hide();
-        SetPlatform(nullptr);
-        ResetAppState();
-        std::error_code ignored;
-        std::filesystem::current_path(previousDirectory_, ignored);
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
-    // The window as the program entry makes it, with the posted loads run.
-    void Open(bool german = false) {
-        platform.BuildMainWindow(german);
-        InitMainWindow();
-        platform.ShowMainWindow();
-        QApplication::processEvents();
-    }
-
-    void PressKey(int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(platform.Window(), &press);
-    }
-
-    // Answers the next message box with `button` and notes what it showed.
-    void AnswerNextMessageBox(QMessageBox::StandardButton button) {
-        auto* timer = new QTimer(platform.Window());
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [this, timer, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            shownText = box->text();
-            shownTitle = box->windowTitle();
-            shownIcon = box->icon();
-            shownButtons = box->standardButtons();
-            timer->stop();
-            timer->deleteLater();
-            box->button(button)->click();
-        });
-        timer->start();
-    }
-
-    QtPlatform platform;
-    QString shownText;
-    QString shownTitle;
-    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons shownButtons;
-
-  private:
-    std::filesystem::path directory_;
-    std::filesystem::path previousDirectory_;
-};
+using QtWindowTest = QtWindowFixture;
 
 TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
     const WindowTemplate& form = MainWindowTemplate();
@@ -156,17 +89,11 @@ TEST_F(QtWindowTest, controlsAndWindow_arePlacedInDialogUnitsOfTheWindowFont) {
               QSize(DialogUnitsToPixelsX(500, x), DialogUnitsToPixelsY(230, y)));
 }
 
-TEST_F(QtWindowTest, startWithoutSettings_showsTheDefaultPathsAndEmptyPanes) {
-    Open();
-    EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), "./");
-    EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), "./");
-    EXPECT_EQ(platform.GetPane(OriginalPane)->TextLength(), 0);
-    EXPECT_FALSE(platform.Ended());
-    EXPECT_TRUE(platform.Window()->isVisible());
-}
-
 TEST_F(QtWindowTest, escapeWithoutChanges_endsTheWindowAndStoresThePaths) {
     Open();
+    // Without settings both path fields show the current folder.
+    EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), "./");
+    EXPECT_TRUE(platform.Window()->isVisible());
     PressKey(Qt::Key_Escape);
     EXPECT_TRUE(platform.Ended());
     EXPECT_FALSE(platform.Window()->isVisible());
