@@ -1,10 +1,12 @@
 // Program entry: the Qt application, its platform and MainWindow.
+#include "app/app_state.h"
 #include "app/main_window.h"
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
     QtApplication application(argc, argv);
+    appState.instanceHandle = &application;
     QtPlatform platform;
     SetPlatform(&platform);
     platform.BuildMainWindow();

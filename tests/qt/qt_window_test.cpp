@@ -217,7 +217,7 @@ TEST_F(QtWindowTest, screenshot) {
     if (target == nullptr) GTEST_SKIP() << "VERBODEX_SCREENSHOT is not set";
     const std::string examples = VERBODEX_EXAMPLES;
     std::ofstream("verbodex.ini") << "[PATH]\r\nORIG=" << examples
-                                  << "/en/DIALOG.INI\r\nTRANS=" << examples << "/de/DIALOG.INI\r\n";
+                                  << "/de/DIALOG.INI\r\nTRANS=" << examples << "/en/DIALOG.INI\r\n";
     Open(true);
     platform.Window()->resize(1000, 600);
     QApplication::processEvents();
