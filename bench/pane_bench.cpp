@@ -3,6 +3,7 @@
 // line's start, colouring a line, and inserting thousands of lines in sequence
 // (a merge).
 #include "app/control_ids.h"
+#include "common/generated_pair.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
@@ -13,30 +14,6 @@
 #include <vector>
 
 namespace {
-
-constexpr std::size_t PaneBytes = 1000000;
-
-// Dialog-text-like lines of 20 to 60 characters, CR LF ended, 1,000,000 bytes.
-const std::string& BigText() {
-    static const std::string text = [] {
-        std::mt19937 random(42);
-        std::string out;
-        out.reserve(PaneBytes);
-        int entry = 0;
-        while (out.size() < PaneBytes) {
-            std::string line = "KEY" + std::to_string(entry++) + "=\"";
-            std::size_t length = 20 + random() % 41;
-            while (line.size() < length - 1)
-                line.push_back(static_cast<char>('a' + random() % 26));
-            line += "\"\r\n";
-            if (out.size() + line.size() > PaneBytes)
-                line = std::string(PaneBytes - out.size(), 'x');
-            out += line;
-        }
-        return out;
-    }();
-    return text;
-}
 
 // A platform with the big text in TranslationPane, set as the platform.
 struct BigPane {

@@ -69,3 +69,25 @@ const Pair& BigPair() {
     }();
     return pair;
 }
+
+const std::string& BigText() {
+    constexpr std::size_t PaneBytes = 1000000;
+    static const std::string text = [] {
+        std::mt19937 random(42);
+        std::string out;
+        out.reserve(PaneBytes);
+        int entry = 0;
+        while (out.size() < PaneBytes) {
+            std::string line = "KEY" + std::to_string(entry++) + "=\"";
+            std::size_t length = 20 + random() % 41;
+            while (line.size() < length - 1)
+                line.push_back(static_cast<char>('a' + random() % 26));
+            line += "\"\r\n";
+            if (out.size() + line.size() > PaneBytes)
+                line = std::string(PaneBytes - out.size(), 'x');
+            out += line;
+        }
+        return out;
+    }();
+    return text;
+}

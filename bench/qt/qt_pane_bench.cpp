@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/control_ids.h"
 #include "app/main_window.h"
+#include "common/generated_pair.h"
 #include "panes/richedit.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
@@ -18,30 +19,6 @@
 #include <string>
 
 namespace {
-
-constexpr std::size_t PaneBytes = 1000000;
-
-// Dialog-text-like lines of 20 to 60 characters, CR LF ended, 1,000,000 bytes.
-const std::string& BigText() {
-    static const std::string text = [] {
-        std::mt19937 random(42);
-        std::string out;
-        out.reserve(PaneBytes);
-        int entry = 0;
-        while (out.size() < PaneBytes) {
-            std::string line = "KEY" + std::to_string(entry++) + "=\"";
-            const std::size_t length = 20 + random() % 41;
-            while (line.size() < length - 1)
-                line.push_back(static_cast<char>('a' + random() % 26));
-            line += "\"\r\n";
-            if (out.size() + line.size() > PaneBytes)
-                line = std::string(PaneBytes - out.size(), 'x');
-            out += line;
-        }
-        return out;
-    }();
-    return text;
-}
 
 // The real window, shown offscreen, with the big text in TranslationPane.
 struct BigPane {
