@@ -1,6 +1,7 @@
 #include "platform/qt/colour_marks.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -13,10 +14,9 @@ const std::vector<ColourMarks::Run> noRuns;
 ColourMarks::ColourMarks() { Reset({1}); }
 
 void ColourMarks::Reset(const std::vector<std::int32_t>& lineCells) {
-    lines_.assign(lineCells.size(), Line());
+    lines_.assign(std::max<std::size_t>(lineCells.size(), 1), Line{1, {}});
     for (std::size_t i = 0; i < lineCells.size(); ++i)
         lines_[i].cells = lineCells[i];
-    if (lines_.empty()) lines_.push_back(Line{1, {}});
 }
 
 std::int32_t ColourMarks::LineCells(std::int32_t line) const {
@@ -93,7 +93,8 @@ void ColourMarks::Paint(std::int32_t line, std::int32_t from, std::int32_t to, C
 }
 
 void ColourMarks::PaintAll(Colour colour) {
-    for (Line& line : lines_) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        Line& line = lines_[i];
         line.runs.clear();
         if (colour != Black) line.runs.push_back({line.cells, colour});
     }
@@ -158,19 +159,13 @@ bool ColourMarks::Replace(std::int32_t line, std::int32_t offset, std::int32_t r
         DropIfBlack(target.runs);
     }
 
-    const auto begin = lines_.begin() + static_cast<std::ptrdiff_t>(first);
     const std::size_t oldCount = last - first + 1;
-    const std::size_t common = std::min(oldCount, replacement.size());
-    std::move(replacement.begin(), replacement.begin() + static_cast<std::ptrdiff_t>(common),
-              begin);
-    if (oldCount > common) {
-        lines_.erase(begin + static_cast<std::ptrdiff_t>(common),
-                     begin + static_cast<std::ptrdiff_t>(oldCount));
-    } else if (replacement.size() > common) {
-        lines_.insert(
-            begin + static_cast<std::ptrdiff_t>(common),
-            std::make_move_iterator(replacement.begin() + static_cast<std::ptrdiff_t>(common)),
-            std::make_move_iterator(replacement.end()));
+    if (oldCount > replacement.size()) {
+        lines_.erase(first + replacement.size(), oldCount - replacement.size());
+    } else {
+        lines_.insert(first + oldCount, replacement.size() - oldCount);
     }
+    for (std::size_t i = 0; i < replacement.size(); ++i)
+        lines_[first + i] = std::move(replacement[i]);
     return true;
 }

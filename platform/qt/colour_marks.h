@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/pane.h"
+#include "platform/qt/gap_vector.h"
 
 #include <cstdint>
 #include <vector>
@@ -54,5 +55,7 @@ class ColourMarks {
     static void AppendRun(std::vector<Run>& runs, std::int32_t length, Colour colour);
     static void DropIfBlack(std::vector<Run>& runs);
 
-    std::vector<Line> lines_;
+    // One entry per line; a gap where the last change was keeps runs of line
+    // insertions cheap.
+    GapVector<Line> lines_;
 };

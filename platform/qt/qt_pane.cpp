@@ -397,14 +397,16 @@ void QtPane::FollowChange(int position, int removed, int added) {
     }
     // Lines held on both sides are forgotten in place; only the difference moves
     // the lines after them.
-    const auto begin = encodedLines_.begin() + line;
+    const std::size_t begin = static_cast<std::size_t>(line);
     const std::int64_t common = std::min(oldLines, newLines);
-    std::fill(begin, begin + common, EncodedLine());
+    for (std::int64_t i = 0; i < common; ++i)
+        encodedLines_[begin + static_cast<std::size_t>(i)] = EncodedLine();
     if (oldLines > common) {
-        encodedLines_.erase(begin + common, begin + oldLines);
+        encodedLines_.erase(begin + static_cast<std::size_t>(common),
+                            static_cast<std::size_t>(oldLines - common));
     } else if (newLines > common) {
-        encodedLines_.insert(begin + common, static_cast<std::size_t>(newLines - common),
-                             EncodedLine());
+        encodedLines_.insert(begin + static_cast<std::size_t>(common),
+                             static_cast<std::size_t>(newLines - common));
     }
 }
 

@@ -19,6 +19,7 @@
 
 #include "platform/pane.h"
 #include "platform/qt/colour_marks.h"
+#include "platform/qt/gap_vector.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -144,7 +145,7 @@ class QtPane : public QPlainTextEdit, public Pane {
         std::string bytes;
         bool valid = false;
     };
-    std::vector<EncodedLine> encodedLines_;
+    GapVector<EncodedLine> encodedLines_;
     std::int32_t textLimit_ = DefaultTextLimit;
     bool changeNotification_ = false;
     bool redrawOn_ = true;
