@@ -19,19 +19,22 @@ const std::array<char16_t, 256>& DecodingTable() {
     return table;
 }
 
+// Writes straight into the string's storage: appending one QChar at a time
+// costs several times as much, and a pane's text can be a megabyte.
 QString Decode(const char* text, std::size_t size, bool joinBreaks) {
     const auto& table = DecodingTable();
-    QString out;
-    out.reserve(static_cast<qsizetype>(size));
+    QString out(static_cast<qsizetype>(size), Qt::Uninitialized);
+    char16_t* next = reinterpret_cast<char16_t*>(out.data());
     for (std::size_t i = 0; i < size; ++i) {
         unsigned char byte = static_cast<unsigned char>(text[i]);
         if (joinBreaks && byte == '\r') {
-            out.append(QChar(u'\n'));
+            *next++ = u'\n';
             if (i + 1 < size && text[i + 1] == '\n') ++i;
         } else {
-            out.append(QChar(table[byte]));
+            *next++ = table[byte];
         }
     }
+    out.truncate(next - reinterpret_cast<const char16_t*>(out.constData()));
     return out;
 }
 
@@ -46,10 +49,10 @@ char EncodeCp1252(char16_t unit) {
 }
 
 std::string EncodeCp1252(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text)
-        out.push_back(EncodeCp1252(c.unicode()));
+    std::string out(static_cast<std::size_t>(text.size()), '\0');
+    const char16_t* units = reinterpret_cast<const char16_t*>(text.constData());
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = EncodeCp1252(units[i]);
     return out;
 }
 
