@@ -357,6 +357,10 @@ bool QtPane::SetText(const char* text) {
 // ------------------------------------------------------------------ colours
 
 void QtPane::ResetLines() {
+    // Every line is encoded now, from one copy of the whole text: the aids read
+    // every line of a newly loaded text, and taking the lines one by one from
+    // their blocks costs several times as much.
+    const QString all = document()->toRawText();
     std::vector<std::int32_t> cells;
     cells.reserve(static_cast<std::size_t>(document()->blockCount()));
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
@@ -364,6 +368,12 @@ void QtPane::ResetLines() {
     }
     marks_.Reset(cells);
     encodedLines_.assign(cells.size(), EncodedLine());
+    std::size_t line = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next(), ++line) {
+        EncodedLine& encoded = encodedLines_[line];
+        encoded.bytes = EncodeCp1252(QStringView(all).mid(block.position(), block.length() - 1));
+        encoded.valid = true;
+    }
 }
 
 void QtPane::FollowChange(int position, int removed, int added) {

@@ -48,9 +48,9 @@ char EncodeCp1252(char16_t unit) {
     return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
-std::string EncodeCp1252(const QString& text) {
+std::string EncodeCp1252(QStringView text) {
     std::string out(static_cast<std::size_t>(text.size()), '\0');
-    const char16_t* units = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* units = text.utf16();
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = EncodeCp1252(units[i]);
     return out;

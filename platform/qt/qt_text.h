@@ -3,13 +3,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <string>
 
 // The byte for one UTF-16 unit; '?' when the code page has no such character
 // (a surrogate half among them, so that one unit stays one byte).
 char EncodeCp1252(char16_t unit);
-std::string EncodeCp1252(const QString& text);
+std::string EncodeCp1252(QStringView text);
 
 // The characters of a NUL-terminated or counted byte text.
 QString DecodeCp1252(const char* text);
