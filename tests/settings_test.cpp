@@ -24,16 +24,9 @@ class SettingsFileTest : public HeadlessTest {
     }
 };
 
-TEST_F(SettingsFileTest, missingFileSectionOrKeyGivesTheDefault) {
-    EXPECT_EQ(Text("OPTIONS", "FONTNAME", "Courier"), "Courier");
+TEST_F(SettingsFileTest, namesMatchWithoutCaseTheFirstMatchWinsAndMissingOnesGiveTheDefault) {
+    EXPECT_EQ(Text("OPTIONS", "FONTNAME", "Courier"), "Courier"); // no file yet
     EXPECT_EQ(ReadSettingInt("OPTIONS", "FONTHEIGHT", 15), 15);
-    Put("[PATH]\r\nORIG=C:\\X\\DIALOG.INI\r\n");
-    EXPECT_EQ(Text("PATH", "ORIG", ".\\"), "C:\\X\\DIALOG.INI");
-    EXPECT_EQ(Text("PATH", "TRANS", ".\\"), ".\\");
-    EXPECT_EQ(ReadSettingInt("OPTIONS", "FONTHEIGHT", 15), 15);
-}
-
-TEST_F(SettingsFileTest, namesMatchWithoutCaseAndTheFirstMatchWins) {
     Put("; a comment\nKEY=before any section\n[options]\n  FontName  =  Arial Narrow  \n"
         "FONTNAME=second\nquoted=\"  spaced  \"\nequals=a=b\nempty=\nnoequals\n"
         "  [ Path ]  trailing\nORIG=first path\n[OPTIONS]\nLATE=second section\n");
@@ -48,6 +41,8 @@ TEST_F(SettingsFileTest, namesMatchWithoutCaseAndTheFirstMatchWins) {
         {"OPTIONS", "KEY", "?"},
         {"OPTIONS", "LATE", "?"},
         {"PATH", "ORIG", "first path"},
+        {"PATH", "TRANS", "?"},
+        {"MISSING", "ORIG", "?"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Text(c.section, c.key), c.expected) << c.section << "/" << c.key;
