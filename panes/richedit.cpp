@@ -61,8 +61,10 @@ void RichEdit_ReplaceRange(int pane, std::int32_t from, std::int32_t to, const c
 }
 
 // A line that does not exist has no start; replacing or inserting there would
-// act on the caret's place instead, so nothing is done.
+// act on the caret's place instead, so nothing is done. A negative line is
+// refused before the pane is asked: the pane reads -1 as the caret's line.
 void RichEdit_ReplaceLine(int pane, std::int32_t line, const char* text) {
+    if (line < 0) return;
     Pane& p = PaneOf(pane);
     std::int32_t start = 0;
     std::int32_t end = 0;
@@ -77,6 +79,7 @@ void RichEdit_ReplaceLine(int pane, std::int32_t line, const char* text) {
 }
 
 void RichEdit_InsertAtLine(int pane, std::int32_t line, const char* text) {
+    if (line < 0) return;
     Pane& p = PaneOf(pane);
     std::int32_t start = 0;
     std::int32_t end = 0;
@@ -116,6 +119,7 @@ bool RichEdit_SetTextColor(int pane, std::int32_t from, std::int32_t to, Colour 
 }
 
 bool RichEdit_SetLineColor(int pane, std::int32_t line, Colour colour) {
+    if (line < 0) return false;
     Pane& p = PaneOf(pane);
     std::int32_t from = p.LineIndex(line);
     if (from < 0) return false;

@@ -191,14 +191,19 @@ TYPED_TEST_P(PaneContract, replaceLine_replacesTheLineWithItsBreak) {
 }
 
 TYPED_TEST_P(PaneContract, linesThatDoNotExist_areLeftAlone) {
-    RichEdit_SetText(this->id(), "a\r\nb");
-    RichEdit_SetSel(this->id(), 1, 1);
-    RichEdit_ReplaceLine(this->id(), 5, "x\r");
-    RichEdit_InsertAtLine(this->id(), 5, "x\r");
-    EXPECT_FALSE(RichEdit_SetLineColor(this->id(), 5, ColourRed));
-    EXPECT_EQ(this->Text(), "a\r\nb");
-    EXPECT_EQ(this->Selection(), std::make_pair(1, 1));
-    EXPECT_TRUE(this->LineIs(1, ColourBlack));
+    // -1 is what the pane itself reads as the caret's line.
+    for (const std::int32_t line : {5, -1}) {
+        SCOPED_TRACE(line);
+        RichEdit_SetText(this->id(), "a\r\nb");
+        RichEdit_SetSel(this->id(), 3, 3);
+        RichEdit_ReplaceLine(this->id(), line, "x\r");
+        RichEdit_InsertAtLine(this->id(), line, "x\r");
+        EXPECT_FALSE(RichEdit_SetLineColor(this->id(), line, ColourRed));
+        EXPECT_EQ(this->Text(), "a\r\nb");
+        EXPECT_EQ(this->Selection(), std::make_pair(3, 3));
+        EXPECT_TRUE(this->LineIs(0, ColourBlack));
+        EXPECT_TRUE(this->LineIs(1, ColourBlack));
+    }
 }
 
 TYPED_TEST_P(PaneContract, findText_forwardsFirstBackwardsLastIgnoringCase) {
