@@ -149,18 +149,23 @@ bool ReadMaskWidth(const char* header, int& width) {
 }
 
 // A mask translation is shown as wide as its area, so that lines that outgrow it
-// are seen at once; never wider than the layout made the pane.
-void FitPaneToMask(const char* header) {
-    int width = 0;
-    if (!ReadMaskWidth(header, width)) return;
+// are seen at once; never wider than the layout made the pane. Any other
+// translation gets the pane's full size back, so a file loaded after a mask is
+// not left in the narrow pane until the window is next resized.
+void SizeTranslationPane(FileKind kind, const char* header) {
+    if (appState.paneWidth <= 0 || appState.paneHeight <= 0) return; // no layout yet
     Platform& platform = ThePlatform();
-    const int charWidth = platform.AverageCharWidth();
-    if (charWidth <= 0) return;
+    int width = appState.paneWidth;
+    int maskWidth = 0;
+    if (kind == Mask && ReadMaskWidth(header, maskWidth)) {
+        const int charWidth = platform.AverageCharWidth();
+        if (charWidth <= 0) return;
+        width = std::min((maskWidth + 2) * charWidth + 16, appState.paneWidth);
+    }
     Rect rect = platform.GetControlRect(TranslationPane);
     if (RectToClient(rect) == 0) return;
-    const int paneWidth = std::min((width + 2) * charWidth + 16, appState.paneWidth);
-    platform.MoveControl(TranslationPane, rect.left, rect.top, paneWidth, appState.paneHeight,
-                         true);
+    if (rect.right - rect.left == width && rect.bottom - rect.top == appState.paneHeight) return;
+    platform.MoveControl(TranslationPane, rect.left, rect.top, width, appState.paneHeight, true);
 }
 
 void EnableKindButtons(bool merge, bool standardEntries) {
@@ -251,11 +256,7 @@ bool LoadTranslation(bool browse) {
     FileKind kind = RecogniseFileKind(appState.translationPath, appState.translationPathLength);
     switch (kind) {
     case Mask:
-        if (firstLength > ShortestMaskHeader) {
-            FitPaneToMask(firstLine);
-        } else {
-            kind = Other;
-        }
+        if (firstLength <= ShortestMaskHeader) kind = Other;
         break;
     case DialogIni:
     case DialogCprIni:
@@ -268,6 +269,7 @@ bool LoadTranslation(bool browse) {
     case Other:
         break;
     }
+    SizeTranslationPane(kind, firstLine);
     appState.fileKind = kind;
     ColourPane(appState.fileKind, TranslationPane);
     // Setting the text reported a change; a freshly loaded file is unchanged.

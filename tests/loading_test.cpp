@@ -52,30 +52,38 @@ TEST_F(LoadingTest, kindAndButtonsFollowTheEndOfTheName) {
     }
 }
 
-TEST_F(LoadingTest, maskTranslationPaneIsAsWideAsTheMaskButNotWiderThanTheLayout) {
+TEST_F(LoadingTest, translationPaneIsAsWideAsAMaskAndFullWidthForEveryOtherFile) {
     struct Case {
+        const char* name;
         const char* header;
         int charWidth;
         int width; // -1: the pane keeps its size
     };
     const Case cases[] = {
-        {" 60  10   3", 8, 62 * 8 + 16}, {"6 0  10   3", 8, 62 * 8 + 16},
-        {"    10   3", 8, 2 * 8 + 16},   {" 99  10   3", 8, 600},
-        {"6x0  10   3", 8, -1},          {" 60  10   3", 0, -1},
+        {"M0001.MSK", " 60  10   3", 8, 62 * 8 + 16},
+        {"M0001.MSK", "6 0  10   3", 8, 62 * 8 + 16},
+        {"M0001.MSK", "    10   3", 8, 2 * 8 + 16},
+        {"M0001.MSK", " 99  10   3", 8, 600},
+        {"M0001.MSK", " 60  10   3", 0, -1},
+        // No readable width, too short for a mask, or another kind: the full pane.
+        {"M0001.MSK", "6x0  10   3", 8, 600},
+        {"M0001.MSK", " 60  10", 8, 600},
+        {"DIALOG.INI", "[MAIN]", 8, 600},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.header);
         appState.paneWidth = 600;
         platform.averageCharWidth = c.charWidth;
         platform.MoveControl(TranslationPane, 300, 80, 450, 200, true);
         const Rect before = platform.GetControlRect(TranslationPane);
-        WriteFile("M0001.MSK", std::string(c.header) + "\r\nbody\r\n");
+        WriteFile(c.name, std::string(c.header) + "\r\nbody\r\n");
 
-        Load(LoadTranslationCommand, "M0001.MSK");
+        Load(LoadTranslationCommand, c.name);
         const Rect after = platform.GetControlRect(TranslationPane);
-        EXPECT_EQ(after.left, before.left) << c.header;
-        EXPECT_EQ(after.top, before.top) << c.header;
-        EXPECT_EQ(after.Width(), c.width < 0 ? 450 : c.width) << c.header;
-        EXPECT_EQ(after.Height(), c.width < 0 ? 200 : appState.paneHeight) << c.header;
+        EXPECT_EQ(after.left, before.left);
+        EXPECT_EQ(after.top, before.top);
+        EXPECT_EQ(after.Width(), c.width < 0 ? 450 : c.width);
+        EXPECT_EQ(after.Height(), c.width < 0 ? 200 : appState.paneHeight);
     }
 }
 
