@@ -26,8 +26,10 @@ struct CheckRun {
 
 // Searches the translation, from the line of the last matched section header on,
 // for the counterpart of the original's reference in line k, whose key is
-// x(1:e). Translation lines passed on the way are checked for form.
-void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e) {
+// x(1:e). Translation lines passed on the way are checked for form. A pair in
+// which either line has unbalanced quotes stays red: marking it black would
+// paint over the fault just found.
+void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e, bool originalUnbalanced) {
     bool inSection = false;
     for (std::int32_t m = run.searchStart; m <= run.lastT; ++m) {
         const int t = RichEdit_GetTextLine(TranslationPane, m, run.y, LineCapacity);
@@ -56,13 +58,17 @@ void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e) {
             break;
         }
         int effective = t;
+        bool unbalanced = false;
         if (run.kind == DialogIni) {
             const QuoteScan scan = ScanQuotes(run.y, t);
             effective = scan.effectiveLength;
-            if (scan.unbalanced) RichEdit_SetLineColor(TranslationPane, m, FaultColour);
+            unbalanced = scan.unbalanced;
+            if (unbalanced) RichEdit_SetLineColor(TranslationPane, m, FaultColour);
         }
         if (inSection && SameStart(run.y, effective, run.x, n, e)) {
-            const Colour mark = IsWellFormedReference(run.y, t) ? InOrderColour : FaultColour;
+            const bool inOrder =
+                IsWellFormedReference(run.y, t) && !unbalanced && !originalUnbalanced;
+            const Colour mark = inOrder ? InOrderColour : FaultColour;
             RichEdit_SetLineColor(OriginalPane, k, mark);
             RichEdit_SetLineColor(TranslationPane, m, mark);
             return;
@@ -76,11 +82,13 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
     if (n <= 3) return;
 
     int effective = n;
+    bool unbalanced = false;
     if (run.kind == DialogIni) {
         const QuoteScan scan = ScanQuotes(run.x, n);
         effective = scan.effectiveLength;
+        unbalanced = scan.unbalanced;
         // Still classified below: a header with a stray quote sets the section.
-        if (scan.unbalanced) RichEdit_SetLineColor(OriginalPane, k, FaultColour);
+        if (unbalanced) RichEdit_SetLineColor(OriginalPane, k, FaultColour);
     }
 
     switch (ClassifyLine(run.x, n)) {
@@ -111,7 +119,7 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
         RichEdit_SetLineColor(OriginalPane, k, FaultColour);
         return;
     }
-    FindCounterpart(run, k, n, e);
+    FindCounterpart(run, k, n, e, unbalanced);
 }
 
 } // namespace
