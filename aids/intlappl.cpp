@@ -54,16 +54,18 @@ bool InsertIntoTranslation(MergeRun& run, std::int32_t line, std::string& text) 
 
 // Original line k is a section header of n characters, read into a.
 void MergeHeader(MergeRun& run, std::int32_t k, int n) {
-    // Length of the header text without its "]"; -1 for a header without "]",
-    // which compares nothing and so matches any header.
-    const int q = HeaderEnd(run.a, n) - 1;
+    // Length of the header text with its "]"; 0 for a header without "]", which
+    // compares nothing and so matches any header. The "]" takes part, so that
+    // '[DLG1]' is not taken for '[DLG10]': its entries would go into the wrong
+    // section and '[DLG10]' would later be carried over a second time.
+    const int p = HeaderEnd(run.a, n);
 
     for (std::int32_t m = run.t; m <= run.lastT; ++m) {
         const int b = RichEdit_GetTextLine(TranslationPane, m, run.b, LineCapacity);
         if (b == 0 || run.b[0] != '[') continue;
-        // The first header at or after t decides; "]" and what follows are left
-        // out, so '[AB]' finds '[ABC]'.
-        if (SameStart(run.b, b, run.a, n, q)) {
+        // The first header at or after t decides; what follows the "]" is left
+        // out.
+        if (SameStart(run.b, b, run.a, n, p)) {
             run.t = m + 1;
             return;
         }
