@@ -170,6 +170,10 @@ bool PretranslateStandardEntry(char* a, std::int32_t& length) {
 
         const int ny = FindTranslatedEntry(header, x, nx, e, lastT, y);
         if (ny == 0) continue;
+        // A counterpart that is itself a reference holds no text: taken over, the
+        // standard entry would refer to itself (or to another one) and its text
+        // would be lost. The original's text is better than that.
+        if (ny > e && y[e] == '#') continue;
 
         // a becomes N, "=", and the translation's text after its "=". A text that
         // does not fit is cut, and the line keeps its line end all the same.
