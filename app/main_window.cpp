@@ -7,13 +7,23 @@
 #include "app/settings.h"
 #include "platform/platform.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr int TranslationTextLimit = 999990;
 constexpr int FontNameCapacity = 256;
 
+// A remembered path too long for the path buffer would be cut and then name
+// another file, which a Save could overwrite; such a path counts as missing.
+// The read takes one byte more than fits, to tell the two apart.
 void ReadRememberedPath(const char* key, char* path, std::int32_t& length) {
-    length = ReadSettingText("PATH", key, DefaultRememberedPath(), path, PathCapacity);
+    char read[PathCapacity + 1];
+    const char* fallback = DefaultRememberedPath();
+    const int count = ReadSettingText("PATH", key, fallback, read, PathCapacity + 1);
+    const char* chosen = count < PathCapacity ? read : fallback;
+    length = static_cast<std::int32_t>(std::strlen(chosen));
+    std::memcpy(path, chosen, static_cast<std::size_t>(length) + 1);
 }
 
 } // namespace

@@ -54,7 +54,9 @@ TEST_F(MainWindowTest, startWithoutSettings_usesDefaultsAndLeavesPanesEmptyWitho
 }
 
 TEST_F(MainWindowTest, startWithOnlyAnOriginalPath_readsItAndDefaultsTheOthers) {
-    WriteFile("verbodex.ini", "[PATH]\r\nORIG=C:\\X\\DIALOG.INI\r\n");
+    // A translation path too long for the buffer would be cut to another name.
+    WriteFile("verbodex.ini", "[PATH]\r\nORIG=C:\\X\\DIALOG.INI\r\nTRANS=" +
+                                  std::string(PathCapacity, 'x') + "\r\n");
     platform.Open();
 
     EXPECT_STREQ(appState.originalPath, "C:\\X\\DIALOG.INI");
