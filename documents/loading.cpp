@@ -38,10 +38,14 @@ std::string PathText(const char* path, int length) {
 }
 
 // Reads the file as bytes, at most LoadCapacity of them; the text ends at a NUL
-// byte. Returns false when the file does not open; a folder does not open either.
+// byte. Returns false when the file does not open. Only a regular file opens: a
+// folder has no text, and opening a named pipe would wait for a writer and
+// freeze the window.
 bool ReadDocument(const std::string& path, Document& document) {
     std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(path, error)) return false;
+    if (path.empty()) return false;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     try {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -89,7 +90,9 @@ TEST_F(LoadingTest, translationPaneIsAsWideAsAMaskAndFullWidthForEveryOtherFile)
 
 TEST_F(LoadingTest, aFileThatDoesNotOpen_emptiesThePaneQuietly) {
     std::filesystem::create_directory("folder");
-    for (const char* path : {"missing.ini", "folder", "./"}) {
+    // A named pipe with no writer: opening it would wait for ever.
+    ASSERT_EQ(::mkfifo("pipe.ini", 0600), 0);
+    for (const char* path : {"missing.ini", "folder", "./", "pipe.ini"}) {
         SetPaneText(OriginalPane, "old original");
         SetPaneText(TranslationPane, "old translation");
         appState.modified = 0;
