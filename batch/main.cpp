@@ -9,14 +9,15 @@
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -30,15 +31,17 @@ const char usage[] = R"(Usage:
       Loads the pair as the editor does (the translation decides the kind), runs
       "i-Check" and prints the marks.
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE]
-      Loads the pair, runs "i-Merge", prints the marks and saves the translation
-      as "Save" does (with a backup), or writes it to FILE.
+      Loads the pair, runs "i-Merge", prints the marks and, when the merge
+      changed the translation, saves it as "Save" does (with a backup); with
+      --output it writes FILE instead (no backup).
   verbodex-batch colour FILE
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
 
 Each mark is one line, PATH:LINE:FIRST-LAST: COLOUR, with COLOUR one of red,
 magenta, blue, green. Exit status: 0 no line is red, 1 at least one line is red,
-2 a usage error or a file that cannot be read or written.
+2 a usage error, a file that cannot be read or written, or a merge that
+stopped because the translation is full (nothing is saved then).
 )";
 
 struct Arguments {
@@ -48,29 +51,34 @@ struct Arguments {
     std::optional<std::string> output;
 };
 
+// A usage error is one line on standard error.
 int UsageError(const std::string& message) {
-    std::cerr << "verbodex-batch: " << message << "\n"
-              << "Try 'verbodex-batch --help'.\n";
+    std::cerr << "verbodex-batch: " << message << " (try 'verbodex-batch --help')\n";
     return StatusError;
 }
 
 // Whether the file can be loaded whole: it opens, is no folder, and is not cut
-// at load (too long, or a NUL byte that would end the text early).
+// at load (too long, or a NUL byte that would end the text early). Reads no more
+// than the loader does, one byte beyond its capacity, so that a device such as
+// /dev/zero or a huge file is judged without reading it whole.
 std::optional<std::string> LoadProblem(const std::string& path) {
+    if (path.size() >= static_cast<std::size_t>(PathCapacity)) {
+        return "path longer than " + std::to_string(PathCapacity - 1) + " characters";
+    }
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return "is a directory";
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::strerror(errno);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return "read error";
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return std::strerror(errno);
+    std::string bytes(static_cast<std::size_t>(LoadCapacity) + 1, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    const bool readError = std::ferror(file) != 0;
+    std::fclose(file);
+    if (readError) return "read error";
     if (bytes.size() > static_cast<std::size_t>(LoadCapacity)) {
         return "longer than " + std::to_string(LoadCapacity) + " bytes; the editor would cut it";
     }
     if (bytes.find('\0') != std::string::npos) {
         return "holds a NUL byte; the editor would cut the text there";
-    }
-    if (path.size() >= static_cast<std::size_t>(PathCapacity)) {
-        return "path longer than " + std::to_string(PathCapacity - 1) + " characters";
     }
     return std::nullopt;
 }
@@ -80,32 +88,60 @@ void SetPath(char* path, std::int32_t& length, const std::string& text) {
     length = static_cast<std::int32_t>(text.size());
 }
 
+// Loads the file into its pane as the editor's start-up does. False (with a
+// message) when it cannot be read, or would not be loaded whole.
 bool Load(HeadlessPlatform& platform, const std::string& path, bool original) {
-    if (auto problem = LoadProblem(path)) {
-        std::cerr << "verbodex-batch: cannot read " << path << ": " << *problem << "\n";
-        return false;
+    std::optional<std::string> problem = LoadProblem(path);
+    if (!problem) {
+        // The loader tells of a cut file in a message box; the file may have
+        // changed since it was looked at.
+        const std::size_t shown = platform.messageBoxes.size();
+        bool opened = false;
+        if (original) {
+            SetPath(appState.originalPath, appState.originalPathLength, path);
+            platform.SendCommand(MakeCommand(LoadOriginalCommand));
+            opened = appState.originalOpened == 1;
+        } else {
+            SetPath(appState.translationPath, appState.translationPathLength, path);
+            platform.SendCommand(MakeCommand(LoadTranslationCommand));
+            opened = appState.translationOpened == 1;
+        }
+        if (!opened) {
+            problem = "the editor could not open it";
+        } else if (platform.messageBoxes.size() > shown) {
+            problem = "the editor did not load it whole";
+        }
     }
-    if (original) {
-        SetPath(appState.originalPath, appState.originalPathLength, path);
-        platform.SendCommand(MakeCommand(LoadOriginalCommand));
-        return appState.originalOpened == 1;
-    }
-    SetPath(appState.translationPath, appState.translationPathLength, path);
-    platform.SendCommand(MakeCommand(LoadTranslationCommand));
-    return appState.translationOpened == 1;
+    if (!problem) return true;
+    std::cerr << "verbodex-batch: cannot read " << path << ": " << *problem << "\n";
+    return false;
 }
 
-std::optional<Arguments> Parse(const std::vector<std::string>& words, int& status) {
-    status = StatusError;
+// The command line; nullopt after a usage error, which it has reported.
+std::optional<Arguments> Parse(const std::vector<std::string>& words) {
     if (words.empty()) {
         UsageError("no command given");
         return std::nullopt;
     }
     Arguments arguments;
     arguments.command = words[0];
+    if (arguments.command != "check" && arguments.command != "merge" &&
+        arguments.command != "colour") {
+        UsageError("unknown command '" + arguments.command + "'");
+        return std::nullopt;
+    }
     std::vector<std::string> files;
     for (std::size_t i = 1; i < words.size(); ++i) {
-        if (words[i] == "--output" && arguments.command == "merge" && i + 1 < words.size()) {
+        if (words[i] == "--output" && arguments.command == "merge") {
+            // The next word is the file, whatever it looks like.
+            if (i + 1 == words.size()) {
+                UsageError("--output needs a FILE");
+                return std::nullopt;
+            }
+            if (arguments.output) {
+                UsageError("--output given twice");
+                return std::nullopt;
+            }
             arguments.output = words[++i];
         } else if (words[i].size() > 1 && words[i][0] == '-') {
             UsageError("unknown option '" + words[i] + "'");
@@ -115,11 +151,6 @@ std::optional<Arguments> Parse(const std::vector<std::string>& words, int& statu
         }
     }
     std::size_t wanted = arguments.command == "colour" ? 1 : 2;
-    if (arguments.command != "check" && arguments.command != "merge" &&
-        arguments.command != "colour") {
-        UsageError("unknown command '" + arguments.command + "'");
-        return std::nullopt;
-    }
     if (files.size() != wanted) {
         UsageError("'" + arguments.command + "' takes " + std::to_string(wanted) +
                    (wanted == 1 ? " file" : " files"));
@@ -134,27 +165,90 @@ std::optional<Arguments> Parse(const std::vector<std::string>& words, int& statu
     return arguments;
 }
 
-// Saves the merged translation in place, or to the output file, as the editor's
-// "Save" and "SaveAs ..." do. False (with a message) when the save failed.
-bool Save(HeadlessPlatform& platform, const Arguments& arguments) {
-    std::size_t shown = platform.messageBoxes.size();
-    const std::string& target = arguments.output ? *arguments.output : arguments.translation;
-    if (arguments.output) {
-        if (arguments.output->size() >= static_cast<std::size_t>(PathCapacity)) {
-            std::cerr << "verbodex-batch: cannot write " << target << ": path too long\n";
-            return false;
-        }
-        platform.saveFileAnswers.push_back(*arguments.output);
-        platform.SendCommand(MakeCommand(IdSaveAs));
+// The reason a message box of the save or the merge gives, in short English;
+// a row is found by the start of the box's text, which is the editor's German.
+struct BoxReason {
+    const char* textStart;
+    const char* reason;
+};
+
+// What the pane's full-text notification shows.
+const char fullPaneText[] = "Textbox voll!";
+
+const BoxReason boxReasons[] = {
+    {fullPaneText, "the translation pane is full"},
+    {"Zieldatei kann nicht", "cannot open it for writing"},
+    {"Alloc-Error", "out of memory"},
+    {"Text-Puffer zu klein!", "text buffer too small"},
+    {"Der Text ist zu lang zum Speichern",
+     "the text is longer than 1000000 bytes; the file was left unchanged"},
+    {"Zieldatei wurde nicht", "not (or not completely) written; read-only or disk full?"},
+    {"Die \xDC"
+     "bersetzungsdatei wurde beim Laden nicht",
+     "the translation was not loaded whole"},
+};
+
+std::string ReasonOf(const ShownMessageBox& box) {
+    for (const BoxReason& row : boxReasons) {
+        if (box.text.starts_with(row.textStart)) return row.reason;
+    }
+    return "refused (" + box.caption + ")";
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return a == b || (std::filesystem::equivalent(a, b, error) && !error);
+}
+
+// Writes the translation pane's text to the file as the save writes it (streamed
+// out of the pane with CR LF line ends), but without the save's backup: the
+// output is a new file, and the backup's name (the last three characters
+// replaced by "bak") may belong to an unrelated file. False (with a message)
+// when it failed.
+bool WriteOutput(const std::string& path) {
+    std::string text(static_cast<std::size_t>(LoadCapacity) + 1, '\0');
+    std::int32_t count = RichEdit_StreamOutText(TranslationPane, text.data(),
+                                                static_cast<std::int32_t>(text.size()));
+    std::string problem;
+    if (count > LoadCapacity) {
+        // Refused whole rather than cut, as the save does: a longer file would be
+        // cut at its next load.
+        problem = "the text is longer than " + std::to_string(LoadCapacity) + " bytes";
+    } else if (count <= 0 && RichEdit_GetTextLength(TranslationPane) > 0) {
+        problem = "text buffer too small";
     } else {
-        platform.SendCommand(MakeCommand(IdSave));
+        text.resize(static_cast<std::size_t>(std::max(count, 0)));
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (file == nullptr) {
+            problem = std::strerror(errno);
+        } else {
+            bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+            written = std::fflush(file) == 0 && written;
+            written = std::fclose(file) == 0 && written;
+            if (written) return true;
+            problem = "not (or not completely) written; read-only or disk full?";
+        }
     }
+    std::cerr << "verbodex-batch: cannot write " << path << ": " << problem << "\n";
+    return false;
+}
+
+// Saves the merged translation in place as the editor's "Save" does, with its
+// backup, or writes it to the output file. An unchanged translation is not saved
+// in place: the file already holds it, and a new backup would only replace the
+// old one. False (with a message) when the save failed.
+bool Save(HeadlessPlatform& platform, const Arguments& arguments) {
+    if (arguments.output && !SameFile(*arguments.output, arguments.translation)) {
+        return WriteOutput(*arguments.output);
+    }
+    if (appState.modified == 0) return true;
+    const std::size_t shown = platform.messageBoxes.size();
+    platform.SendCommand(MakeCommand(IdSave));
     if (appState.modified == 0 && platform.messageBoxes.size() == shown) return true;
-    std::cerr << "verbodex-batch: cannot write " << target;
-    if (platform.messageBoxes.size() > shown) {
-        std::cerr << ": the save was refused (" << platform.messageBoxes.back().caption << ")";
-    }
-    std::cerr << "\n";
+    std::cerr << "verbodex-batch: cannot write " << arguments.translation << ": "
+              << (platform.messageBoxes.size() > shown ? ReasonOf(platform.messageBoxes[shown])
+                                                       : "the save did not complete")
+              << "\n";
     return false;
 }
 
@@ -172,12 +266,26 @@ int Run(const Arguments& arguments) {
     }
     if (!Load(platform, arguments.translation, false)) return StatusError;
 
+    const std::size_t shown = platform.messageBoxes.size();
     if (arguments.command == "check") {
         platform.SendCommand(MakeCommand(IdCheck));
     } else if (arguments.command == "merge") {
         platform.SendCommand(MakeCommand(IdMerge));
     } else {
         platform.SendCommand(MakeCommand(IdColour));
+    }
+    // A merge stops at the first line the full pane refuses, after telling so in
+    // a message box; the partly merged text is neither printed nor saved.
+    if (platform.messageBoxes.size() > shown) {
+        const ShownMessageBox& box = platform.messageBoxes[shown];
+        std::cerr << "verbodex-batch: " << arguments.command << " stopped in "
+                  << arguments.translation << ": " << ReasonOf(box);
+        if (box.text == fullPaneText) {
+            std::cerr << " (it takes at most " << platform.PaneById(TranslationPane).TextLimit()
+                      << " characters)";
+        }
+        std::cerr << "; nothing was saved\n";
+        return StatusError;
     }
 
     MarkCount count;
@@ -195,14 +303,11 @@ int Run(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
-    for (const std::string& word : words) {
-        if (word == "--help" || word == "-h") {
-            std::cout << usage;
-            return StatusClean;
-        }
+    if (!words.empty() && words[0] == "--help") {
+        std::cout << usage;
+        return StatusClean;
     }
-    int status = StatusError;
-    std::optional<Arguments> arguments = Parse(words, status);
-    if (!arguments) return status;
+    std::optional<Arguments> arguments = Parse(words);
+    if (!arguments) return StatusError;
     return Run(*arguments);
 }

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -161,6 +162,12 @@ TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError
         {"folder", {"colour", "folder"}, "is a directory"},
         {"NUL byte", {"colour", "NUL.INI"}, "NUL"},
         {"too long", {"check", "BIG.INI", "DIALOG.INI"}, "cannot read BIG.INI"},
+        {"endless device", {"colour", "/dev/zero"}, "cannot read /dev/zero: longer than"},
+        {"--output without FILE",
+         {"merge", "DIALOG.INI", "DIALOG.INI", "--output"},
+         "needs a FILE"},
+        {"--help not first", {"check", "DIALOG.INI", "--help"}, "unknown option '--help'"},
+        {"-h", {"-h"}, "unknown command '-h'"},
     };
     for (const ErrorCase& c : cases) {
         RunResult result = RunBatch(scratch.path(), c.args);
@@ -168,6 +175,7 @@ TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError
         EXPECT_EQ(result.out, "") << c.name;
         EXPECT_NE(result.err.find(c.errorFragment), std::string::npos)
             << c.name << ": " << result.err;
+        EXPECT_EQ(Lines(result.err).size(), 1u) << c.name << ": " << result.err;
     }
 }
 
@@ -191,6 +199,97 @@ TEST(BatchMerge, savesTheMergedTranslationWithABackup) {
                           "DIALOG.INI:3:1-5: magenta\n");
     EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.INI"), "[A]\r\nX=\"one\"\r\nY=\"2\"\r\n");
     EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.bak"), "[A]\r\nX=\"one\"\r\n");
+}
+
+struct MergeCase {
+    const char* name;
+    std::string original;
+    std::string translation;
+    std::vector<std::string> extraArgs;
+    int status;
+    const char* errorFragment; // nullptr: nothing on standard error
+    // Files after the run; nullopt: the file must not exist.
+    std::vector<std::pair<std::string, std::optional<std::string>>> after;
+};
+
+TEST(BatchMerge, writesOnlyTheFileItShould) {
+    const std::string original = "[A]\r\nX=\"1\"\r\nY=\"a twenty-char text.\"\r\n";
+    const std::string translation = "[A]\r\nX=\"one\"\r\n";
+    const std::string merged = translation + "Y=\"a twenty-char text.\"\r\n";
+    // The translation pane takes 999,990 characters; the carried-over entry does
+    // not fit into this one (a line end counts one character in the pane).
+    const std::string full = "[A]\r\nX=\"" + std::string(999971, 'x') + "\"\r\n";
+
+    const std::vector<MergeCase> cases = {
+        {"unchanged empty pair", "", "", {}, 0, nullptr, {{"DIALOG.INI", ""}, {"DIALOG.bak", {}}}},
+        {"unchanged complete pair",
+         translation,
+         translation,
+         {},
+         0,
+         nullptr,
+         {{"DIALOG.INI", translation}, {"DIALOG.bak", {}}}},
+        {"output beside an unrelated .bak",
+         original,
+         translation,
+         {"--output", "OUT.INI"},
+         0,
+         nullptr,
+         {{"OUT.INI", merged},
+          {"OUT.bak", "unrelated"},
+          {"DIALOG.INI", translation},
+          {"DIALOG.bak", {}}}},
+        {"output named --help",
+         original,
+         translation,
+         {"--output", "--help"},
+         0,
+         nullptr,
+         {{"--help", merged}}},
+        {"output to a folder",
+         original,
+         translation,
+         {"--output", "folder"},
+         2,
+         "cannot write folder",
+         {{"DIALOG.INI", translation}}},
+        {"full translation pane",
+         original,
+         full,
+         {},
+         2,
+         "DIALOG.INI: the translation pane is full",
+         {{"DIALOG.INI", full}, {"DIALOG.bak", {}}}},
+    };
+    for (const MergeCase& c : cases) {
+        ScratchDirectory scratch("merge-writes");
+        std::ofstream(scratch.path() / "DE_DIALOG.INI", std::ios::binary) << c.original;
+        std::ofstream(scratch.path() / "DIALOG.INI", std::ios::binary) << c.translation;
+        std::ofstream(scratch.path() / "OUT.INI", std::ios::binary) << "old";
+        std::ofstream(scratch.path() / "OUT.bak", std::ios::binary) << "unrelated";
+        fs::create_directory(scratch.path() / "folder");
+        std::vector<std::string> args = {"merge", "DE_DIALOG.INI", "DIALOG.INI"};
+        args.insert(args.end(), c.extraArgs.begin(), c.extraArgs.end());
+
+        RunResult result = RunBatch(scratch.path(), args);
+
+        EXPECT_EQ(result.status, c.status) << c.name << ": " << result.err;
+        if (c.errorFragment == nullptr) {
+            EXPECT_EQ(result.err, "") << c.name;
+        } else {
+            EXPECT_NE(result.err.find(c.errorFragment), std::string::npos)
+                << c.name << ": " << result.err;
+            EXPECT_EQ(Lines(result.err).size(), 1u) << c.name << ": " << result.err;
+        }
+        for (const auto& [name, content] : c.after) {
+            fs::path path = scratch.path() / name;
+            if (content) {
+                EXPECT_EQ(ReadAll(path), *content) << c.name << ": " << name;
+            } else {
+                EXPECT_FALSE(fs::exists(path)) << c.name << ": " << name;
+            }
+        }
+    }
 }
 
 } // namespace
