@@ -54,20 +54,7 @@ void MainWindowWidget::resizeEvent(QResizeEvent* event) {
     layout_();
 }
 
-void MainWindowWidget::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // The frame's size is known once the window is shown.
-    ApplyMinimumSize();
-}
-
 void MainWindowWidget::SetMinimumFrameSize(int width, int height) {
-    minimumFrameWidth_ = width;
-    minimumFrameHeight_ = height;
-    ApplyMinimumSize();
-}
-
-void MainWindowWidget::ApplyMinimumSize() {
-    const QSize frame = frameGeometry().size() - size();
-    setMinimumSize(std::max(0, minimumFrameWidth_ - frame.width()),
-                   std::max(0, minimumFrameHeight_ - frame.height()));
+    setMinimumSize(std::max(0, width - 2 * NominalFrameSide),
+                   std::max(0, height - NominalFrameTop - NominalFrameBottom));
 }

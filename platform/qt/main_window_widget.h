@@ -20,22 +20,25 @@ class MainWindowWidget : public QWidget {
     void End();
     bool Ended() const { return ended_; }
 
-    // The smallest size of the whole window, frame included.
+    // The frame the program reckons with around the client area, whatever the
+    // window system draws. The layout takes 10 x 52 pixels off the whole window
+    // for frame and caption and puts the caret labels just below the panes, so
+    // these leave the client area 22 pixels below the panes for that row.
+    static constexpr int NominalFrameSide = 5;
+    static constexpr int NominalFrameTop = 25;
+    static constexpr int NominalFrameBottom = 5;
+
+    // The smallest size of the whole window, nominal frame included.
     void SetMinimumFrameSize(int width, int height);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
-    void ApplyMinimumSize();
-
     std::function<void(std::uint32_t)> send_;
     std::function<void()> layout_;
     bool ended_ = false;
     bool inCloseEvent_ = false;
-    int minimumFrameWidth_ = 0;
-    int minimumFrameHeight_ = 0;
 };

@@ -258,9 +258,15 @@ void QtPlatform::MoveControl(int id, int x, int y, int width, int height, bool r
 
 Rect QtPlatform::GetWindowRect() {
     if (!window_) return Rect{};
-    const QRect frame = window_->frameGeometry();
-    return Rect{frame.left(), frame.top(), frame.left() + frame.width(),
-                frame.top() + frame.height()};
+    // The client area grown by the nominal frame, not the frame the window system
+    // draws: that one is unknown before the window is shown, missing on some
+    // platforms, and may change without a resize, while the layout takes fixed
+    // amounts off this rectangle for it.
+    const QPoint client = window_->mapToGlobal(QPoint(0, 0));
+    return Rect{client.x() - MainWindowWidget::NominalFrameSide,
+                client.y() - MainWindowWidget::NominalFrameTop,
+                client.x() + window_->width() + MainWindowWidget::NominalFrameSide,
+                client.y() + window_->height() + MainWindowWidget::NominalFrameBottom};
 }
 
 bool QtPlatform::ScreenToClient(std::int32_t& x, std::int32_t& y) {
