@@ -283,11 +283,22 @@ Pane* QtPlatform::GetPane(int id) { return PaneWidget(id); }
 
 void QtPlatform::SetPaneFont(const std::string& faceName, int height) {
     QFont font(DecodeCp1252(faceName));
-    // A positive height is the cell height in pixels; the window system reads a
-    // negative one as the character height and 0 as its default.
-    font.setPixelSize(height > 0 ? height : (height < 0 ? -height : 15));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
+    // A positive height is the cell height (ascent + descent) in pixels: the
+    // largest pixel size whose line height does not exceed it. A negative one is
+    // the character (em) height, which is the pixel size. 0 is a 15-pixel cell.
+    if (height < 0) {
+        font.setPixelSize(-height);
+    } else {
+        const int cell = height > 0 ? height : 15;
+        int size = cell;
+        for (; size > 1; --size) {
+            font.setPixelSize(size);
+            if (QFontMetrics(font).height() <= cell) break;
+        }
+        font.setPixelSize(size);
+    }
     for (QtPane* pane : {originalPane_, translationPane_}) {
         if (pane != nullptr) pane->setFont(font);
     }

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -207,6 +208,17 @@ TEST_F(QtWindowTest, resizing_laysThePanesOutForTheNewSize) {
     // The window refuses to become smaller than 530 x 300 with the nominal frame
     // of 10 x 30 pixels.
     EXPECT_EQ(platform.Window()->minimumSize(), QSize(520, 270));
+}
+
+TEST_F(QtWindowTest, paneFont_positiveHeightIsTheCellHeightNegativeTheCharacterHeight) {
+    platform.BuildMainWindow(false);
+    QtPane* pane = platform.PaneWidget(TranslationPane);
+    platform.SetPaneFont("Courier New", 15);
+    const int cell = QFontMetrics(pane->font()).height();
+    EXPECT_LE(cell, 15);
+    EXPECT_GT(cell, 10);
+    platform.SetPaneFont("Courier New", -15);
+    EXPECT_EQ(pane->font().pixelSize(), 15);
 }
 
 TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
