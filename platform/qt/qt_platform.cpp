@@ -114,8 +114,10 @@ QWidget* QtPlatform::CreateControl(const ResolvedControl& control) {
     }
     case ControlKind::PushButton: {
         auto* button = new QPushButton(caption, parent);
-        // No default button: Enter outside the panes is IDOK, as in a dialog.
-        button->setAutoDefault(false);
+        // Enter on the focused button presses it, as in a dialog. There is no
+        // default button, so Enter elsewhere outside the panes reaches the window
+        // as IDOK.
+        button->setAutoDefault(true);
         QObject::connect(button, &QPushButton::clicked, parent,
                          [this, id] { SendCommand(MakeCommand(id)); });
         return button;

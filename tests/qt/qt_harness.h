@@ -1,7 +1,7 @@
 // A real MainWindow on the Qt platform for tests: built in the English version,
 // set as the platform, shown, and gone again at the end. The notifications of
 // the translation pane are recorded instead of dispatched, so that no message
-// box opens.
+// box opens; every other command is recorded and dispatched.
 #pragma once
 
 #include "app/app_state.h"
@@ -22,9 +22,11 @@ class RecordingQtPlatform : public QtPlatform {
             codes.push_back(static_cast<std::uint16_t>(command >> 16));
             return true;
         }
+        commands.push_back(command);
         return QtPlatform::SendCommand(command);
     }
     std::vector<std::uint16_t> codes;
+    std::vector<std::uint32_t> commands;
 };
 
 class QtPaneHarness {

@@ -9,22 +9,26 @@
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/updown_control.h"
+#include "qt/qt_harness.h"
 #include "qt/qt_window_fixture.h"
 #include "resources/window_template.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -219,6 +223,23 @@ TEST_F(QtWindowTest, paneFont_positiveHeightIsTheCellHeightNegativeTheCharacterH
     EXPECT_GT(cell, 10);
     platform.SetPaneFont("Courier New", -15);
     EXPECT_EQ(pane->font().pixelSize(), 15);
+}
+
+TEST(QtWindowKeys, enterOnAFocusedPushButton_pressesItAndElsewhereIsIdOk) {
+    QtPaneHarness harness;
+    RecordingQtPlatform& platform = harness.platform();
+    const auto enterOn = [&](int id) {
+        QWidget* widget = platform.Control(id);
+        widget->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(platform.Window()->focusWidget(), widget) << id;
+        platform.commands.clear();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        return platform.commands;
+    };
+    using Sent = std::vector<std::uint32_t>;
+    EXPECT_EQ(enterOn(IdScrollDown), Sent{MakeCommand(IdScrollDown)});
+    EXPECT_EQ(enterOn(IdSearchTranslationEdit), Sent{MakeCommand(IDOK)});
 }
 
 TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
