@@ -193,7 +193,28 @@ bool QtPlatform::IsControlEnabled(int id) {
 }
 
 void QtPlatform::ShowControl(int id, bool visible) {
-    if (QWidget* widget = Control(id)) widget->setVisible(visible);
+    QWidget* widget = Control(id);
+    if (widget == nullptr) return;
+    const auto holds = [widget](const QWidget* focus) {
+        return focus != nullptr && (focus == widget || widget->isAncestorOf(focus));
+    };
+    if (!visible) {
+        // Qt passes the focus on from a hidden widget and does not give it back on
+        // show, so every layout, which hides the translation side's controls while
+        // it moves them, would move the focus away. The widget that had the focus
+        // gets it back when it is shown again; Qt may meanwhile have passed the
+        // focus to another control that is hidden too, which must not take over.
+        QWidget* focus = window_->focusWidget();
+        const bool waiting = hiddenFocus_ && !hiddenFocus_->isVisibleTo(window_.get());
+        if (holds(focus) && !waiting) hiddenFocus_ = focus;
+        widget->setVisible(false);
+        return;
+    }
+    widget->setVisible(true);
+    if (holds(hiddenFocus_) && hiddenFocus_->isVisibleTo(window_.get())) {
+        hiddenFocus_->setFocus();
+        hiddenFocus_.clear();
+    }
 }
 
 bool QtPlatform::IsControlVisible(int id) {

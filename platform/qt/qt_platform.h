@@ -82,6 +82,9 @@ class QtPlatform : public Platform {
     QtPane* originalPane_ = nullptr;
     QtPane* translationPane_ = nullptr;
     UpDownControl* upDown_ = nullptr;
+    // The focus widget inside a control hidden by ShowControl, until the control
+    // is shown again.
+    QPointer<QWidget> hiddenFocus_;
     int baseX_ = 0;
     int baseY_ = 0;
     int endResult_ = 0;

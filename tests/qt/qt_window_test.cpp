@@ -209,6 +209,14 @@ TEST_F(QtWindowTest, resizing_laysThePanesOutForTheNewSize) {
         EXPECT_GE(label.bottom(), clientBottom - 10) << id;
     }
 
+    // The layout hides the translation side's controls while it moves them; the
+    // focus stays where it was.
+    for (int id : {TranslationPane, IdSearchTranslationEdit}) {
+        platform.Control(id)->setFocus();
+        LayoutMainWindow();
+        EXPECT_EQ(platform.Window()->focusWidget(), platform.Control(id)) << id;
+    }
+
     // The window refuses to become smaller than 530 x 300 with the nominal frame
     // of 10 x 30 pixels.
     EXPECT_EQ(platform.Window()->minimumSize(), QSize(520, 270));
