@@ -23,8 +23,10 @@ class MainWindowWidget : public QWidget {
     // The frame the program reckons with around the client area, whatever the
     // window system draws. The layout takes 10 x 52 pixels off the whole window
     // for frame and caption and puts the caret labels just below the panes, so
-    // these leave the client area 22 pixels below the panes for that row.
-    static constexpr int NominalFrameSide = 5;
+    // these leave the client area 22 pixels below the panes for that row, and 4
+    // right of the layout's width, where "#-#" (placed 27 pixels left of it, but
+    // wider in the dialog font here) still fits.
+    static constexpr int NominalFrameSide = 3;
     static constexpr int NominalFrameTop = 25;
     static constexpr int NominalFrameBottom = 5;
 

@@ -198,9 +198,15 @@ TEST_F(QtWindowTest, resizing_laysThePanesOutForTheNewSize) {
     EXPECT_EQ(platform.PaneWidget(OriginalPane)->width(), (W - midW) / 2);
     EXPECT_EQ(appState.paneWidth, (W - midW) / 2);
 
-    // Whatever frame the window system draws (offscreen none), the panes reach
-    // down to the caret labels, which lie inside the client area at its bottom.
-    const int clientBottom = platform.Window()->height() - 1;
+    // Whatever frame the window system draws (offscreen none), every control lies
+    // inside the client area, and the panes reach down to the caret labels at its
+    // bottom.
+    const QRect client = platform.Window()->rect();
+    for (QWidget* control :
+         platform.Window()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(client.contains(control->geometry())) << control->geometry().right();
+    }
+    const int clientBottom = client.bottom();
     EXPECT_GE(translation->geometry().bottom(), clientBottom - 30);
     for (int id : {IdCaretOriginal, IdCaretTranslation}) {
         const QRect label = platform.Control(id)->geometry();
@@ -218,8 +224,8 @@ TEST_F(QtWindowTest, resizing_laysThePanesOutForTheNewSize) {
     }
 
     // The window refuses to become smaller than 530 x 300 with the nominal frame
-    // of 10 x 30 pixels.
-    EXPECT_EQ(platform.Window()->minimumSize(), QSize(520, 270));
+    // of 6 x 30 pixels.
+    EXPECT_EQ(platform.Window()->minimumSize(), QSize(524, 270));
 }
 
 TEST_F(QtWindowTest, paneFont_positiveHeightIsTheCellHeightNegativeTheCharacterHeight) {
