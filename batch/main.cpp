@@ -59,14 +59,19 @@ int UsageError(const std::string& message) {
 
 // Whether the file can be loaded whole: it opens, is no folder, and is not cut
 // at load (too long, or a NUL byte that would end the text early). Reads no more
-// than the loader does, one byte beyond its capacity, so that a device such as
-// /dev/zero or a huge file is judged without reading it whole.
+// than the loader does, one byte beyond its capacity, so that a huge file is
+// judged without reading it whole.
 std::optional<std::string> LoadProblem(const std::string& path) {
     if (path.size() >= static_cast<std::size_t>(PathCapacity)) {
         return "path longer than " + std::to_string(PathCapacity - 1) + " characters";
     }
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return "is a directory";
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::is_directory(status)) return "is a directory";
+    // The editor loads only regular files; a named pipe would also block here.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return "is not a regular file";
+    }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return std::strerror(errno);
     std::string bytes(static_cast<std::size_t>(LoadCapacity) + 1, '\0');
