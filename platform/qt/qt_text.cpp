@@ -90,7 +90,7 @@ QString MakeStorable(const QString& text) {
             // One character outside the code page: one '?'.
             out.append(QChar(u'?'));
             ++i;
-        } else if (EncodeCp1252(unit) == '?' && unit != u'?') {
+        } else if ((EncodeCp1252(unit) == '?' && unit != u'?') || unit == u'\0') {
             out.append(QChar(u'?'));
         } else {
             out.append(QChar(unit));

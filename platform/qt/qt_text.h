@@ -19,7 +19,8 @@ QString DecodeCp1252(const std::string& text);
 // A text for a pane: CR LF, a lone CR and a lone LF each become one '\n'.
 QString DecodePaneText(const char* text);
 
-// Replaces what the code page cannot hold by '?' and every kind of line break
-// (CR LF, CR, LF, the Unicode line and paragraph separators) by '\n', so that
-// typed or pasted text holds only characters that can be saved.
+// Replaces what the code page cannot hold by '?', NUL too (the text would end
+// there once saved), and every kind of line break (CR LF, CR, LF, the Unicode
+// line and paragraph separators) by '\n', so that typed or pasted text holds
+// only characters that can be saved.
 QString MakeStorable(const QString& text);

@@ -75,6 +75,12 @@ TEST_F(QtPaneTest, typedAndPastedText_holdsOnlyWhatTheCodePageCanSave) {
     Paste(QString::fromUtf8("\xF0\x9F\x98\x80|a\r\nb\rc")); // one character beyond 16 bits
     EXPECT_EQ(Text(), "\x80?\xE4?|a\r\nb\r\nc");
     EXPECT_EQ(pane().LineCount(), 3);
+    // A NUL would end the text at the next load.
+    Paste(QStringView(u"x\0y", 3).toString());
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringView(u"\0", 1).toString());
+    QApplication::sendEvent(&pane(), &composed);
+    EXPECT_EQ(Text(), "\x80?\xE4?|a\r\nb\r\ncx?y?");
 }
 
 TEST_F(QtPaneTest, shiftEnter_breaksTheLineLikeEnter) {
