@@ -690,7 +690,13 @@ void QtPane::keyPressEvent(QKeyEvent* event) {
 }
 
 void QtPane::inputMethodEvent(QInputMethodEvent* event) {
-    if (!isReadOnly() && !event->commitString().isEmpty()) {
+    // The widget would still insert a commit into a read-only pane whose caret
+    // the keys move.
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    if (!event->commitString().isEmpty()) {
         QString commit = MakeStorable(event->commitString());
         const QTextCursor cursor = textCursor();
         const qint64 removed =
@@ -708,6 +714,16 @@ void QtPane::inputMethodEvent(QInputMethodEvent* event) {
         }
     }
     QPlainTextEdit::inputMethodEvent(event);
+}
+
+QVariant QtPane::inputMethodQuery(Qt::InputMethodQuery query) const {
+    return inputMethodQuery(query, QVariant());
+}
+
+QVariant QtPane::inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const {
+    // A read-only pane takes no input-method text, so it asks for no input method.
+    if (query == Qt::ImEnabled && isReadOnly()) return false;
+    return QPlainTextEdit::inputMethodQuery(query, argument);
 }
 
 void QtPane::insertFromMimeData(const QMimeData* source) {

@@ -83,6 +83,9 @@ class QtPane : public QPlainTextEdit, public Pane {
     // The window colour as background, marking the read-only side.
     void UseReadOnlyBackground();
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    Q_INVOKABLE QVariant inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const;
+
     bool IsRedrawOn() const { return redrawOn_; }
     std::int32_t TextLimit() const { return textLimit_; }
 

@@ -122,12 +122,17 @@ TEST_F(QtPaneTest, editsByKey_carryTheColoursWithTheTextAndAreReported) {
     EXPECT_EQ(notifications(), std::vector<std::uint16_t>(3, EN_CHANGE));
 }
 
-TEST_F(QtPaneTest, readOnlyPane_refusesKeysButMovesItsCaret) {
+TEST_F(QtPaneTest, readOnlyPane_refusesKeysAndInputMethodsButMovesItsCaret) {
     pane().SetReadOnly(true);
     pane().SetText("abc");
     Caret(0);
     Type("x");
     Key(Qt::Key_Right);
+    // Nor does it take text from an input method.
+    EXPECT_FALSE(pane().inputMethodQuery(Qt::ImEnabled).toBool());
+    QInputMethodEvent composed;
+    composed.setCommitString("X");
+    QApplication::sendEvent(&pane(), &composed);
     EXPECT_EQ(Text(), "abc");
     std::int32_t start = 0;
     std::int32_t end = 0;
