@@ -726,6 +726,19 @@ QVariant QtPane::inputMethodQuery(Qt::InputMethodQuery query, QVariant argument)
     return QPlainTextEdit::inputMethodQuery(query, argument);
 }
 
+QMimeData* QtPane::createMimeDataFromSelection() const {
+    // Copy, cut and drag hand on the selected characters themselves: the
+    // widget's own way goes through a document fragment, whose plain text has
+    // plain spaces for no-break spaces. Line breaks come as paragraph
+    // separators and become '\n'.
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+    text.replace(QChar::LineSeparator, QChar(u'\n'));
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
+}
+
 void QtPane::insertFromMimeData(const QMimeData* source) {
     // Paste and drop. When text is moved by dragging, the editor has removed it
     // from its old place before it arrives here, so the count below is exact.

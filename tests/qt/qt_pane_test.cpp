@@ -83,6 +83,19 @@ TEST_F(QtPaneTest, typedAndPastedText_holdsOnlyWhatTheCodePageCanSave) {
     EXPECT_EQ(Text(), "\x80?\xE4?|a\r\nb\r\ncx?y?");
 }
 
+TEST_F(QtPaneTest, cutAndPaste_keepTheTextAsItWas) {
+    // A no-break space stays one, and line breaks stay line breaks.
+    pane().SetText("a\xA0"
+                   "b\r\nc");
+    pane().SetSel(0, -1);
+    pane().cut();
+    EXPECT_EQ(Text(), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringView(u"a\u00A0b\nc").toString());
+    pane().paste();
+    EXPECT_EQ(Text(), "a\xA0"
+                      "b\r\nc");
+}
+
 TEST_F(QtPaneTest, shiftEnter_breaksTheLineLikeEnter) {
     pane().SetText("ab");
     Caret(1);
