@@ -344,6 +344,29 @@ TYPED_TEST_P(PaneContract, scrolling_stopsAtBothEnds) {
     EXPECT_GT(RichEdit_GetFirstVisibleLine(this->id()), 30);
 }
 
+TYPED_TEST_P(PaneContract, selectingAndChanging_leaveTheViewWhereItIs) {
+    std::string text;
+    for (int i = 0; i < 400; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    RichEdit_SetText(this->id(), text.c_str());
+    const std::int32_t caret = RichEdit_LineIndex(this->id(), 10);
+    // Colouring lines goes through selections, with drawing on and with it off;
+    // only the scroll requests and ScrollCaret move the view.
+    for (const bool drawing : {true, false}) {
+        SCOPED_TRACE(drawing);
+        RichEdit_SetSel(this->id(), caret, caret);
+        RichEdit_ScrollToLine(this->id(), 200);
+        RichEdit_SetRedraw(this->id(), drawing);
+        RichEdit_SetLineColor(this->id(), 205, ColourRed);
+        RichEdit_SetLineColor(this->id(), 390, ColourRed);
+        RichEdit_ReplaceRange(this->id(), RichEdit_LineIndex(this->id(), 300),
+                              RichEdit_LineIndex(this->id(), 300), "x");
+        RichEdit_SetSel(this->id(), RichEdit_LineIndex(this->id(), 2), -1);
+        RichEdit_SetRedraw(this->id(), true);
+        EXPECT_EQ(RichEdit_GetFirstVisibleLine(this->id()), 200);
+    }
+}
+
 TYPED_TEST_P(PaneContract, wholeText_givesCrLfAndStopsAtTheCapacity) {
     RichEdit_SetText(this->id(), "0123456789");
     char small[8];
@@ -377,4 +400,4 @@ REGISTER_TYPED_TEST_SUITE_P(
     findText_forwardsFirstBackwardsLastIgnoringCase, colours_coverTheLineBreakAndPassToInsertedText,
     colours_areNeitherUndoStepsNorChanges, undoGroup_undoesAsOneStep,
     notifications_changeWhenAskedForAndTheLimitAlways, scrolling_stopsAtBothEnds,
-    wholeText_givesCrLfAndStopsAtTheCapacity);
+    selectingAndChanging_leaveTheViewWhereItIs, wholeText_givesCrLfAndStopsAtTheCapacity);

@@ -273,20 +273,31 @@ void QtPane::ApplySelection(Selection selection) {
         return;
     }
     selectionPending_ = false;
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(selection.anchor);
-    cursor.setPosition(selection.caret, QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    SelectKeepingView(selection.anchor, selection.caret);
 }
 
 void QtPane::FlushSelection() {
     if (!selectionPending_) return;
     selectionPending_ = false;
     const std::int32_t length = TextLength();
+    SelectKeepingView(std::clamp(pending_.anchor, 0, length),
+                      std::clamp(pending_.caret, 0, length));
+}
+
+void QtPane::SelectKeepingView(std::int32_t anchor, std::int32_t caret) {
+    // The widget scrolls a new selection's caret into view; a pane request
+    // never does (only ScrollCaret and the scroll requests move the view), so
+    // both scroll bars are put back where they were.
+    QScrollBar* vertical = verticalScrollBar();
+    QScrollBar* horizontal = horizontalScrollBar();
+    const int top = vertical->value();
+    const int left = horizontal->value();
     QTextCursor cursor = textCursor();
-    cursor.setPosition(std::clamp(pending_.anchor, 0, length));
-    cursor.setPosition(std::clamp(pending_.caret, 0, length), QTextCursor::KeepAnchor);
+    cursor.setPosition(anchor);
+    cursor.setPosition(caret, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+    vertical->setValue(top);
+    horizontal->setValue(left);
 }
 
 void QtPane::GetSel(std::int32_t& start, std::int32_t& end) {

@@ -121,6 +121,8 @@ class QtPane : public QPlainTextEdit, public Pane {
     void ApplySelection(Selection selection);
     // Hands a waiting selection to the widget.
     void FlushSelection();
+    // Gives the widget a selection without scrolling.
+    void SelectKeepingView(std::int32_t anchor, std::int32_t caret);
 
     void OnContentsChange(int position, int removed, int added);
     // Brings the colour marks and the encoded lines in line with a change of
