@@ -47,8 +47,10 @@ struct RunResult {
 
 RunResult RunBatch(const fs::path& directory, const std::vector<std::string>& args) {
     std::string command = "cd " + Quote(directory.string()) + " && " + Quote(VERBODEX_BATCH);
-    for (const std::string& arg : args)
-        command += " " + Quote(arg);
+    for (const std::string& arg : args) {
+        command += ' ';
+        command += Quote(arg);
+    }
     command += " 2>batch_stderr.txt";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
