@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -120,22 +121,57 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
 
 bool IsStandardOrComment(char first) { return first == '#' || first == ';' || first == '!'; }
 
+// The translation's section headers, found as far as they are needed: the first
+// line of each header in its remembered form. Two headers open the same section
+// exactly when their remembered forms agree. The translation does not change
+// during one pre-translation, and the original lines that refer to a standard
+// entry mostly lie in different sections; without this each of them would scan
+// the translation again from its top.
+class TranslationSections {
+  public:
+    explicit TranslationSections(std::int32_t lastT) : lastT_(lastT) {}
+
+    // The line of the first translation header that opens the remembered
+    // section, or -1 when there is none.
+    std::int32_t FirstLineOf(const RememberedHeader& header, char* y) {
+        const std::string wanted(header.text, HeaderCapacity);
+        if (const auto found = firstLines_.find(wanted); found != firstLines_.end()) {
+            return found->second;
+        }
+        while (scanned_ <= lastT_) {
+            const std::int32_t m = scanned_++;
+            const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
+            if (ny <= 5 || y[0] != '[') continue;
+            const int p = HeaderEnd(y, ny);
+            if (p == 0) continue;
+            RememberedHeader seen;
+            RememberHeader(seen, y, p);
+            const auto [entry, added] =
+                firstLines_.try_emplace(std::string(seen.text, HeaderCapacity), m);
+            if (added && entry->first == wanted) return m;
+        }
+        return -1;
+    }
+
+  private:
+    std::unordered_map<std::string, std::int32_t> firstLines_;
+    std::int32_t scanned_ = 0;
+    std::int32_t lastT_;
+};
+
 // Looks in the translation for the entry at key x(1:e) in the remembered
-// section; returns its line length read into y, or 0 when there is none.
+// section; returns its line length read into y, or 0 when there is none. Only
+// the first section of that name counts, and it ends at the next header.
 int FindTranslatedEntry(const RememberedHeader& header, const char* x, int nx, int e,
-                        std::int32_t lastT, char* y) {
-    bool inSection = false;
-    for (std::int32_t m = 0; m <= lastT; ++m) {
+                        TranslationSections& sections, std::int32_t lastT, char* y) {
+    const std::int32_t opening = sections.FirstLineOf(header, y);
+    if (opening < 0) return 0;
+    for (std::int32_t m = opening + 1; m <= lastT; ++m) {
         const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
         if (ny <= 5) continue;
-        if (y[0] == '[') {
-            if (inSection) return 0; // the section ended without the key
-            const int p = HeaderEnd(y, ny);
-            if (p > 0) inSection = OpensRememberedSection(header, y, ny, p);
-            continue;
-        }
+        if (y[0] == '[') return 0; // the section ended without the key
         if (IsStandardOrComment(y[0])) continue;
-        if (inSection && SameStart(y, ny, x, nx, e)) return ny;
+        if (SameStart(y, ny, x, nx, e)) return ny;
     }
     return 0;
 }
@@ -151,6 +187,7 @@ bool PretranslateStandardEntry(char* a, std::int32_t& length) {
     const std::int32_t lastT = RichEdit_GetLineCount(TranslationPane) - 1;
     RememberedHeader header;
     ClearHeader(header);
+    TranslationSections sections(lastT);
     char x[LineCapacity];
     char y[LineCapacity];
 
@@ -168,7 +205,7 @@ bool PretranslateStandardEntry(char* a, std::int32_t& length) {
         const int e = KeyLength(x, nx);
         if (e == 0) continue;
 
-        const int ny = FindTranslatedEntry(header, x, nx, e, lastT, y);
+        const int ny = FindTranslatedEntry(header, x, nx, e, sections, lastT, y);
         if (ny == 0) continue;
         // A counterpart that is itself a reference holds no text: taken over, the
         // standard entry would refer to itself (or to another one) and its text
