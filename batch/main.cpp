@@ -6,10 +6,10 @@
 #include "app/main_window.h"
 #include "batch/marks.h"
 #include "documents/loading.h"
+#include "documents/saving.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -200,41 +200,17 @@ std::string ReasonOf(const ShownMessageBox& box) {
     return "refused (" + box.caption + ")";
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return a == b || (std::filesystem::equivalent(a, b, error) && !error);
-}
-
-// Writes the translation pane's text to the file as the save writes it (streamed
-// out of the pane with CR LF line ends), but without the save's backup: the
-// output is a new file, and the backup's name (the last three characters
-// replaced by "bak") may belong to an unrelated file. False (with a message)
-// when it failed.
-bool WriteOutput(const std::string& path) {
-    std::string text(static_cast<std::size_t>(LoadCapacity) + 1, '\0');
-    std::int32_t count = RichEdit_StreamOutText(TranslationPane, text.data(),
-                                                static_cast<std::int32_t>(text.size()));
-    std::string problem;
-    if (count > LoadCapacity) {
-        // Refused whole rather than cut, as the save does: a longer file would be
-        // cut at its next load.
-        problem = "the text is longer than " + std::to_string(LoadCapacity) + " bytes";
-    } else if (count <= 0 && RichEdit_GetTextLength(TranslationPane) > 0) {
-        problem = "text buffer too small";
-    } else {
-        text.resize(static_cast<std::size_t>(std::max(count, 0)));
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr) {
-            problem = std::strerror(errno);
-        } else {
-            bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-            written = std::fflush(file) == 0 && written;
-            written = std::fclose(file) == 0 && written;
-            if (written) return true;
-            problem = "not (or not completely) written; read-only or disk full?";
-        }
-    }
-    std::cerr << "verbodex-batch: cannot write " << path << ": " << problem << "\n";
+// Writes the translation to the output file as the save writes it, but without
+// the save's backup: the output is a new file, and the backup's name (the last
+// three characters replaced by "bak") may belong to an unrelated file. False
+// (with a message) when it failed.
+bool WriteOutput(HeadlessPlatform& platform, const std::string& path) {
+    const std::size_t shown = platform.messageBoxes.size();
+    if (WriteTranslation(path)) return true;
+    std::cerr << "verbodex-batch: cannot write " << path << ": "
+              << (platform.messageBoxes.size() > shown ? ReasonOf(platform.messageBoxes[shown])
+                                                       : "the write did not complete")
+              << "\n";
     return false;
 }
 
@@ -244,7 +220,7 @@ bool WriteOutput(const std::string& path) {
 // old one. False (with a message) when the save failed.
 bool Save(HeadlessPlatform& platform, const Arguments& arguments) {
     if (arguments.output && !SameFile(*arguments.output, arguments.translation)) {
-        return WriteOutput(*arguments.output);
+        return WriteOutput(platform, *arguments.output);
     }
     if (appState.modified == 0) return true;
     const std::size_t shown = platform.messageBoxes.size();

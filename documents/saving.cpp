@@ -25,12 +25,6 @@ std::string PathText(const char* path, int length) {
     return text.substr(0, text.find('\0'));
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    if (a == b) return true;
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
-}
-
 // The previous content survives beside the file, its last three characters
 // replaced by "bak" (DIALOG.INI -> DIALOG.bak). Whether the copy worked is not
 // examined: a file saved for the first time has nothing to keep. Only an ordinary
@@ -84,6 +78,51 @@ bool ConfirmSaveOverCutFile() {
 
 } // namespace
 
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+bool WriteTranslation(const std::string& target) {
+    if (!TargetOpens(target)) {
+        ShowError("Zieldatei kann nichtge\xF6"
+                  "ffnet werden!",
+                  "Error", MB_ICONWARNING);
+        return false;
+    }
+
+    // Room for one byte more than a save may write (two for the terminating NUL of
+    // the window-text fallback), so that a longer text shows itself.
+    std::vector<char> buffer;
+    try {
+        buffer.resize(static_cast<std::size_t>(SaveCapacity) + 2);
+    } catch (const std::bad_alloc&) {
+        ShowError("Alloc-Error 359!", "Error", MB_ICONHAND);
+        return false;
+    }
+    std::int32_t count = RichEdit_StreamOutText(TranslationPane, buffer.data(), SaveCapacity + 1);
+    if (count <= 0) count = RichEdit_GetText(TranslationPane, buffer.data(), SaveCapacity + 2);
+    if (count <= 0) {
+        ShowError("Text-Puffer zu klein!", "Error", MB_ICONHAND);
+        return false;
+    }
+    if (count > SaveCapacity) {
+        ShowError("Der Text ist zu lang zum Speichern (mehr als 1.000.000 Bytes)! Die Zieldatei "
+                  "wurde nicht ver\xE4ndert.",
+                  "Error", MB_ICONHAND);
+        return false;
+    }
+
+    if (!WriteWhole(target, buffer.data(), static_cast<std::size_t>(count))) {
+        ShowError("Zieldatei wurde nicht (oder nicht komplett) geschrieben! Die Zieldatei ist "
+                  "m\xF6glicherweise schreibgesch\xFCtzt oder der Datentr\xE4ger ist voll.",
+                  "Write Error", MB_ICONHAND);
+        return false;
+    }
+    return true;
+}
+
 void SaveTranslation(bool saveAs) {
     // Save As writes a copy; the loaded file stays the target of the next Save.
     const std::string loaded = PathText(appState.translationPath, appState.translationPathLength);
@@ -101,42 +140,8 @@ void SaveTranslation(bool saveAs) {
     if (appState.translationCut != 0 && overLoadedFile && !ConfirmSaveOverCutFile()) return;
 
     MakeBackup(target);
-    if (!TargetOpens(target)) {
-        ShowError("Zieldatei kann nichtge\xF6"
-                  "ffnet werden!",
-                  "Error", MB_ICONWARNING);
-        return;
-    }
-
-    // Room for one byte more than a save may write (two for the terminating NUL of
-    // the window-text fallback), so that a longer text shows itself.
-    std::vector<char> buffer;
-    try {
-        buffer.resize(static_cast<std::size_t>(SaveCapacity) + 2);
-    } catch (const std::bad_alloc&) {
-        ShowError("Alloc-Error 359!", "Error", MB_ICONHAND);
-        return;
-    }
-    std::int32_t count = RichEdit_StreamOutText(TranslationPane, buffer.data(), SaveCapacity + 1);
-    if (count <= 0) count = RichEdit_GetText(TranslationPane, buffer.data(), SaveCapacity + 2);
-    if (count <= 0) {
-        ShowError("Text-Puffer zu klein!", "Error", MB_ICONHAND);
-        return;
-    }
-    if (count > SaveCapacity) {
-        ShowError("Der Text ist zu lang zum Speichern (mehr als 1.000.000 Bytes)! Die Zieldatei "
-                  "wurde nicht ver\xE4ndert.",
-                  "Error", MB_ICONHAND);
-        return;
-    }
-
-    if (!WriteWhole(target, buffer.data(), static_cast<std::size_t>(count))) {
-        // The text stays marked as changed: it is not safely on disk.
-        ShowError("Zieldatei wurde nicht (oder nicht komplett) geschrieben! Die Zieldatei ist "
-                  "m\xF6glicherweise schreibgesch\xFCtzt oder der Datentr\xE4ger ist voll.",
-                  "Write Error", MB_ICONHAND);
-        return;
-    }
+    // A failed write leaves the text marked as changed: it is not safely on disk.
+    if (!WriteTranslation(target)) return;
     appState.modified = 0;
     // The file now holds exactly the pane's text, nothing of it is lost any more.
     if (overLoadedFile) appState.translationCut = 0;
