@@ -71,7 +71,7 @@ QuoteScan ScanQuotes(const char* line, int n) {
 }
 
 EntryValue ValueOf(FileKind kind, const char* line, int n) {
-    if (kind == DialogCprIni) {
+    if (kind == FileKind::DialogCprIni) {
         const int e = KeyLength(line, n);
         if (e == 0) return {false, 0, 0};
         const int end = TrimmedLength(line, LineCapacity, n);

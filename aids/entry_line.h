@@ -13,8 +13,6 @@
 
 #include <string>
 
-// Characters read from a pane line at a time; a longer line is cut here.
-constexpr int LineCapacity = 320;
 // Characters of a remembered section header, "]" included.
 constexpr int HeaderCapacity = 64;
 

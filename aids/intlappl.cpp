@@ -5,6 +5,7 @@
 // original's progress; it only inserts lines, never changes or removes one.
 #include "aids/intlappl.h"
 
+#include "aids/aid_scope.h"
 #include "aids/entry_line.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
@@ -108,7 +109,8 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
 
     // The entry is missing: carry it over whole, with its line end.
     std::int32_t length = n;
-    if (run.kind != DialogProgIni && run.a[0] == '#' && PretranslateStandardEntry(run.a, length)) {
+    if (run.kind != FileKind::DialogProgIni && run.a[0] == '#' &&
+        PretranslateStandardEntry(run.a, length)) {
         run.text.assign(run.a, static_cast<std::size_t>(length));
     } else {
         ReadWholeLine(OriginalPane, k, run.a, n, run.text);
@@ -239,7 +241,7 @@ void MergeEntries(FileKind& kind) {
 
     // Every insertion and colouring moves the selection. The whole merge undoes
     // as one step.
-    RichEdit_SetRedraw(TranslationPane, false);
+    const DrawingOffForRun drawingOff{TranslationPane};
     RichEdit_BeginUndoGroup(TranslationPane);
 
     run.t = 0;
@@ -261,5 +263,4 @@ void MergeEntries(FileKind& kind) {
     }
 
     RichEdit_EndUndoGroup(TranslationPane);
-    RichEdit_SetRedraw(TranslationPane, true);
 }

@@ -5,6 +5,7 @@
 // Only colours change: the text, the scroll positions and `modified` stay.
 #include "aids/intldia2.h"
 
+#include "aids/aid_scope.h"
 #include "aids/entry_line.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
@@ -59,7 +60,7 @@ void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e, bool originalU
         }
         int effective = t;
         bool unbalanced = false;
-        if (run.kind == DialogIni) {
+        if (run.kind == FileKind::DialogIni) {
             const QuoteScan scan = ScanQuotes(run.y, t);
             effective = scan.effectiveLength;
             unbalanced = scan.unbalanced;
@@ -83,7 +84,7 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
 
     int effective = n;
     bool unbalanced = false;
-    if (run.kind == DialogIni) {
+    if (run.kind == FileKind::DialogIni) {
         const QuoteScan scan = ScanQuotes(run.x, n);
         effective = scan.effectiveLength;
         unbalanced = scan.unbalanced;
@@ -125,12 +126,9 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
 } // namespace
 
 void CheckEntries(FileKind& kind) {
-    // Colour requests may raise change notifications; the check alone must never
-    // make the translation count as changed.
-    const std::int32_t modifiedBefore = appState.modified;
-
-    RichEdit_SetRedraw(OriginalPane, false);
-    RichEdit_SetRedraw(TranslationPane, false);
+    // The check alone never makes the translation count as changed.
+    const KeepModifiedAsFound keepModified;
+    const DrawingOffForRun drawingOff{OriginalPane, TranslationPane};
 
     const std::int32_t originalLines = RichEdit_GetLineCount(OriginalPane);
     CheckRun run;
@@ -146,11 +144,8 @@ void CheckEntries(FileKind& kind) {
     for (std::int32_t k = 0; k < originalLines; ++k)
         CheckOriginalLine(run, k);
 
+    // Back to the first visible lines before drawing comes on again, so that the
+    // panes are seen unmoved.
     RichEdit_ScrollToLine(OriginalPane, firstVisibleOriginal);
     RichEdit_ScrollToLine(TranslationPane, firstVisibleTranslation);
-
-    RichEdit_SetRedraw(OriginalPane, true);
-    RichEdit_SetRedraw(TranslationPane, true);
-
-    appState.modified = modifiedBefore;
 }

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/control_ids.h"
+#include "app/dispatch.h"
 #include "app/layout.h"
 #include "app/paths.h"
 #include "app/settings.h"
@@ -38,15 +39,33 @@ void ConfigurePanes() {
     platform.SetSelectionBar(TranslationPane);
 }
 
+WindowProcedures MainWindowProcedures() {
+    WindowProcedures procedures;
+    procedures.initDialog = InitMainWindow;
+    procedures.command = DispatchCommand;
+    procedures.notify = DispatchNotification;
+    procedures.size = [] { LayoutMainWindow(); };
+    procedures.minTrackSize = [](int& width, int& height) {
+        width = MinTrackWidth;
+        height = MinTrackHeight;
+    };
+    return procedures;
+}
+
+WindowProcedures CommandProcedures() {
+    WindowProcedures procedures = MainWindowProcedures();
+    procedures.initDialog = nullptr;
+    return procedures;
+}
+
 bool InitMainWindow() {
     Platform& platform = ThePlatform();
-    appState.windowHandle = &platform;
+    appState.windowHandle = platform.MainWindowHandle();
 
     char fontName[FontNameCapacity];
     ReadSettingText("OPTIONS", "FONTNAME", "Courier", fontName, FontNameCapacity);
     int fontHeight = ReadSettingInt("OPTIONS", "FONTHEIGHT", 15);
-    platform.SetPaneFont(fontName, fontHeight);
-    appState.fontHandle = &platform;
+    appState.fontHandle = platform.SetPaneFont(fontName, fontHeight);
 
     ConfigurePanes();
 

@@ -235,9 +235,10 @@ bool Save(HeadlessPlatform& platform, const Arguments& arguments) {
 
 int Run(const Arguments& arguments) {
     HeadlessPlatform platform;
+    platform.SetWindowProcedures(CommandProcedures());
     SetPlatform(&platform);
     ResetAppState();
-    appState.windowHandle = &platform;
+    appState.windowHandle = platform.MainWindowHandle();
     ConfigurePanes();
 
     // The original first, then the translation, as at the editor's start: the

@@ -1,7 +1,9 @@
 #include "documents/loading.h"
 
 #include "aids/intl_col.h"
+#include "aids/intl_msk.h"
 #include "app/control_ids.h"
+#include "app/file_kinds.h"
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/paths.h"
@@ -31,11 +33,6 @@ struct Document {
     std::string bytes;
     Cut cut = Cut::None;
 };
-
-std::string PathText(const char* path, int length) {
-    std::string text(path, static_cast<std::size_t>(std::clamp(length, 0, PathCapacity - 1)));
-    return text.substr(0, text.find('\0'));
-}
 
 // Reads the file as bytes, at most LoadCapacity of them; the text ends at a NUL
 // byte. Returns false when the file does not open. Only a regular file opens: a
@@ -117,41 +114,6 @@ void TellTranslationCut(Cut cut) {
         "Verbodex", MB_ICONWARNING);
 }
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Whether path(1:length) ends in the given ending. Where file names distinguish
-// case the chosen path keeps its case, so the ending is compared without regard
-// to case; elsewhere the path is in capitals and compared exactly.
-bool EndsWith(const std::string& path, const std::string& ending) {
-    if (path.size() < ending.size()) return false;
-    const std::string tail = path.substr(path.size() - ending.size());
-    if (!FileNamesAreCaseSensitive()) return tail == ending;
-    return std::equal(tail.begin(), tail.end(), ending.begin(),
-                      [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
-}
-
-// The area width of a mask: the first three characters of its header, a
-// right-aligned number in which blanks are ignored (all blanks read as 0). False
-// when they do not form a number of zero or more.
-bool ReadMaskWidth(const char* header, int& width) {
-    int value = 0;
-    bool signAllowed = true;
-    for (int i = 0; i < 3; ++i) {
-        const char c = header[i];
-        if (c == ' ') continue;
-        if (c == '+' && signAllowed) {
-            signAllowed = false;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            signAllowed = false;
-        } else {
-            return false;
-        }
-    }
-    width = value;
-    return true;
-}
-
 // A mask translation is shown as wide as its area, so that lines that outgrow it
 // are seen at once; never wider than the layout made the pane. Any other
 // translation gets the pane's full size back, so a file loaded after a mask is
@@ -161,7 +123,7 @@ void SizeTranslationPane(FileKind kind, const char* header) {
     Platform& platform = ThePlatform();
     int width = appState.paneWidth;
     int maskWidth = 0;
-    if (kind == Mask && ReadMaskWidth(header, maskWidth)) {
+    if (kind == FileKind::Mask && ReadMaskWidth(header, maskWidth)) {
         const int charWidth = platform.AverageCharWidth();
         if (charWidth <= 0) return;
         width = std::min((maskWidth + 2) * charWidth + 16, appState.paneWidth);
@@ -178,16 +140,6 @@ void EnableKindButtons(bool merge, bool standardEntries) {
 }
 
 } // namespace
-
-FileKind RecogniseFileKind(const char* path, int length) {
-    const std::string name = PathText(path, length);
-    if (EndsWith(name, "MSK")) return Mask;
-    if (EndsWith(name, "MNU")) return Menu;
-    if (EndsWith(name, "DIALOG.INI")) return DialogIni;
-    if (EndsWith(name, "DIALOGCPR.INI")) return DialogCprIni;
-    if (EndsWith(name, "DIALOGPROG.INI")) return DialogProgIni;
-    return Other;
-}
 
 bool LoadOriginal(bool browse) {
     Platform& platform = ThePlatform();
@@ -211,7 +163,7 @@ bool LoadOriginal(bool browse) {
         return false;
     }
     const bool shown = SetPaneText(OriginalPane, document.bytes);
-    appState.fileKind = Other;
+    appState.fileKind = FileKind::Other;
     if (!shown) {
         TellOriginalCut(Cut::Refused);
         return true;
@@ -235,7 +187,7 @@ bool LoadTranslation(bool browse) {
     }
     // The aids of the previous file no longer apply, chosen or not.
     EnableKindButtons(false, false);
-    appState.fileKind = Other;
+    appState.fileKind = FileKind::Other;
     if (!chosen || appState.translationPathLength <= 0) return false;
     const std::string path = PathText(appState.translationPath, appState.translationPathLength);
     platform.SetControlText(IdTranslationPathEdit, path);
@@ -258,21 +210,10 @@ bool LoadTranslation(bool browse) {
     const std::int32_t firstLength =
         RichEdit_GetTextLine(TranslationPane, 0, firstLine, FirstLineCapacity);
     FileKind kind = RecogniseFileKind(appState.translationPath, appState.translationPathLength);
-    switch (kind) {
-    case Mask:
-        if (firstLength <= ShortestMaskHeader) kind = Other;
-        break;
-    case DialogIni:
-    case DialogCprIni:
-        EnableKindButtons(true, true);
-        break;
-    case DialogProgIni:
-    case Menu:
-        EnableKindButtons(true, false);
-        break;
-    case Other:
-        break;
-    }
+    // A mask whose first line is too short to be a header is no mask here.
+    if (kind == FileKind::Mask && firstLength <= ShortestMaskHeader) kind = FileKind::Other;
+    const FileKindRow& row = FileKindRowOf(kind);
+    EnableKindButtons(row.enablesMerge, row.enablesStandardEntries);
     SizeTranslationPane(kind, firstLine);
     appState.fileKind = kind;
     ColourPane(appState.fileKind, TranslationPane);

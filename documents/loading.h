@@ -13,6 +13,3 @@ bool LoadOriginal(bool browse);
 bool LoadTranslation(bool browse);
 // Command 1017 "<-->": exchanges the two files.
 void SwapFiles();
-
-// The kind of file a path names, by the end of the name.
-FileKind RecogniseFileKind(const char* path, int length);

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/control_ids.h"
+#include "app/paths.h"
 #include "documents/Ftnfco.h"
 #include "documents/basis.h"
 #include "panes/richedit.h"
@@ -19,11 +20,6 @@ namespace {
 
 // The longest text a save writes. A longer text is refused whole rather than cut.
 constexpr int SaveCapacity = 1000000;
-
-std::string PathText(const char* path, int length) {
-    std::string text(path, static_cast<std::size_t>(std::clamp(length, 0, PathCapacity - 1)));
-    return text.substr(0, text.find('\0'));
-}
 
 // The previous content survives beside the file, its last three characters
 // replaced by "bak" (DIALOG.INI -> DIALOG.bak). Whether the copy worked is not

@@ -9,6 +9,10 @@
 
 #include <cstdint>
 
+// The line buffer of ordinary line work: pane lines are read this many
+// characters at a time, their line break included; a longer line is cut here.
+constexpr int LineCapacity = 320;
+
 constexpr Colour ColourBlack = MakeColour(0, 0, 0);
 constexpr Colour ColourRed = MakeColour(255, 0, 0);
 constexpr Colour ColourMagenta = MakeColour(255, 0, 255);

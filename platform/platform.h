@@ -2,12 +2,55 @@
 // its two panes, modal message boxes and file dialogs, commands to itself and
 // the start of another program. The program's own code calls only this; the Qt
 // platform and the headless platform implement it.
+//
+// The platform calls nothing of the program by name: the program hands it the
+// procedures of MainWindow's messages at start (SetWindowProcedures), and the
+// window template says which controls are panes and which hold paths.
 #pragma once
 
 #include "platform/pane.h"
 
 #include <cstdint>
 #include <string>
+
+// Handles of the window system's objects (a window, a font) are opaque to the
+// program; it only keeps and compares them.
+using Handle = void*;
+
+// The second message parameter of a command: for CaretPositionCommand the window
+// the input was meant for (a control's handle), 0 for every other command.
+using CommandParameter = std::intptr_t;
+
+// A command number: control id in the low 16 bits, notification code in the
+// high 16 bits. A button click carries code 0, so its number is the button id.
+constexpr std::uint32_t MakeCommand(int id, std::uint16_t code = 0) {
+    return (static_cast<std::uint32_t>(code) << 16) | (static_cast<std::uint32_t>(id) & 0xFFFF);
+}
+
+// A control's notification to MainWindow (the window system's WM_NOTIFY).
+constexpr int UDN_DELTAPOS = -722;
+struct Notification {
+    int idFrom = 0;
+    int code = 0;
+    // UDN_DELTAPOS: the change of position the up-down control proposes (its
+    // iDelta); the upper arrow proposes a negative change.
+    std::int32_t delta = 0;
+};
+
+// The procedures of MainWindow's messages, as the program hands them to the
+// platform. Any of them may be missing; the message is then not handled.
+struct WindowProcedures {
+    // Window creation, once the controls exist (WM_INITDIALOG).
+    bool (*initDialog)() = nullptr;
+    // A command (WM_COMMAND): true when it was one of the program's.
+    bool (*command)(std::uint32_t command, CommandParameter parameter) = nullptr;
+    // A control's notification (WM_NOTIFY).
+    bool (*notify)(const Notification& notification) = nullptr;
+    // The window's size changed (WM_SIZE).
+    void (*size)() = nullptr;
+    // The smallest size the window may be given by its frame (WM_GETMINMAXINFO).
+    void (*minTrackSize)(int& width, int& height) = nullptr;
+};
 
 struct Rect {
     std::int32_t left = 0;
@@ -70,10 +113,16 @@ class Platform {
     // Screen to MainWindow client coordinates; false when it cannot be done.
     virtual bool ScreenToClient(std::int32_t& x, std::int32_t& y) = 0;
 
-    // Pane 1002 or 1003; nullptr for any other id.
+    // MainWindow's own handle, and a control's; nullptr for an unknown id.
+    virtual Handle MainWindowHandle() = 0;
+    virtual Handle ControlHandle(int id) = 0;
+
+    // The pane control of that id (a rich edit of the template); nullptr for any
+    // other id.
     virtual Pane* GetPane(int id) = 0;
-    // Sets the font of both panes (face name, cell height in pixels).
-    virtual void SetPaneFont(const std::string& faceName, int height) = 0;
+    // Sets the font of both panes (face name, cell height in pixels) and returns
+    // its handle.
+    virtual Handle SetPaneFont(const std::string& faceName, int height) = 0;
     // Average character width of the pane font in pixels; 0 when unknown.
     virtual int AverageCharWidth() = 0;
     // Gives OriginalPane the menu background colour that marks the read-only side.
@@ -91,13 +140,41 @@ class Platform {
 
     // Commands to MainWindow: sent runs the command now, nested, and returns when
     // it has finished; posted runs it after the current command, in order.
-    virtual bool SendCommand(std::uint32_t command) = 0;
-    virtual void PostCommand(std::uint32_t command) = 0;
+    virtual bool SendCommand(std::uint32_t command, CommandParameter parameter = 0) = 0;
+    virtual void PostCommand(std::uint32_t command, CommandParameter parameter = 0) = 0;
     // Ends MainWindow; the program then ends.
     virtual void EndMainWindow(int result) = 0;
 
     // Starts another program with a command line, without waiting for it.
     virtual bool StartProcess(const std::string& commandLine) = 0;
+
+    // The program's procedures for MainWindow's messages; set before the window
+    // is built.
+    void SetWindowProcedures(const WindowProcedures& procedures) { procedures_ = procedures; }
+
+  protected:
+    // MainWindow's messages, handed to the program's procedures.
+    bool DeliverInitDialog() {
+        return procedures_.initDialog != nullptr && procedures_.initDialog();
+    }
+    bool DeliverCommand(std::uint32_t command, CommandParameter parameter) {
+        return procedures_.command != nullptr && procedures_.command(command, parameter);
+    }
+    bool DeliverNotification(const Notification& notification) {
+        return procedures_.notify != nullptr && procedures_.notify(notification);
+    }
+    void DeliverSize() {
+        if (procedures_.size != nullptr) procedures_.size();
+    }
+    // 0 x 0 when the program sets no minimum.
+    void MinTrackSize(int& width, int& height) const {
+        width = 0;
+        height = 0;
+        if (procedures_.minTrackSize != nullptr) procedures_.minTrackSize(width, height);
+    }
+
+  private:
+    WindowProcedures procedures_;
 };
 
 // The platform the program runs on; set once at start (tests set their own).

@@ -2,17 +2,17 @@
 
 namespace {
 
-constexpr unsigned ReadOnlyEdit = StyleReadOnly | StyleAutoHScroll;
+constexpr unsigned PathEdit = StyleReadOnly | StyleAutoHScroll | StylePathField;
 
 // Positions are those of the German version; the English version uses the same
 // grid, so the layout computations see the same rectangles in both languages.
 constexpr ControlTemplate mainWindowControls[] = {
-    {1000, ControlKind::Edit, "", "", 7, 7, 153, 14, ReadOnlyEdit},
+    {1000, ControlKind::Edit, "", "", 7, 7, 153, 14, PathEdit},
     {1004, ControlKind::PushButton, "...", "...", 168, 7, 20, 14, StyleNone},
     {1017, ControlKind::PushButton, "<-->", "<-->", 191, 7, 20, 14, StyleNone},
     {1018, ControlKind::PushButton, "Diff", "Diff", 215, 7, 23, 14, StyleNone},
     {1005, ControlKind::PushButton, "...", "...", 262, 7, 20, 14, StyleNone},
-    {1001, ControlKind::Edit, "", "", 287, 7, 167, 14, ReadOnlyEdit},
+    {1001, ControlKind::Edit, "", "", 287, 7, 167, 14, PathEdit},
     {1023, ControlKind::PushButton, "SaveAs ...", "SaveAs ...", 458, 7, 35, 14, StyleNone},
     {1013, ControlKind::PushButton, "<<", "<<", 7, 22, 30, 14, StyleNone},
     {1009, ControlKind::PushButton, ">>", ">>", 40, 22, 30, 14, StyleNone},
@@ -89,6 +89,7 @@ ResolvedControl ResolveControl(const ControlTemplate& control, bool german) {
     resolved.readOnly = (control.style & StyleReadOnly) != 0;
     resolved.keepScrollBars = (control.style & StyleKeepScrollBars) != 0 ||
                               (german && (control.style & StyleKeepScrollBarsGermanOnly) != 0);
+    resolved.pathField = (control.style & StylePathField) != 0;
     resolved.style = control.style;
     return resolved;
 }

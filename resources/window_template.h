@@ -20,6 +20,9 @@ enum ControlStyle : unsigned {
     StyleKeepScrollBars = 1u << 6,
     // Keeps its scroll bars visible in the German template only.
     StyleKeepScrollBarsGermanOnly = 1u << 7,
+    // Shows a file path, which is held in the file system's encoding rather than
+    // in the documents' code page.
+    StylePathField = 1u << 8,
 };
 
 struct ControlTemplate {
@@ -50,6 +53,7 @@ struct ResolvedControl {
     bool enabled;
     bool readOnly;
     bool keepScrollBars;
+    bool pathField;
     unsigned style;
 };
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/main_window.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
@@ -28,6 +29,7 @@ class HeadlessTest : public ::testing::Test {
         previousDirectory_ = std::filesystem::current_path();
         std::filesystem::current_path(directory_);
         ResetAppState();
+        platform.SetWindowProcedures(MainWindowProcedures());
         SetPlatform(&platform);
     }
 

@@ -21,18 +21,19 @@ TEST_F(LoadingTest, kindAndButtonsFollowTheEndOfTheName) {
     };
     // Where file names distinguish case, a name keeps its case and still counts
     // by its ending.
-    const FileKind lower = FileNamesAreCaseSensitive() ? DialogIni : Other;
+    const FileKind lower = FileNamesAreCaseSensitive() ? FileKind::DialogIni : FileKind::Other;
     const Case cases[] = {
-        {"DIALOG.INI", "[A]\r\n", DialogIni, true, true, DialogIni},
-        {"XDIALOG.INI", "[A]\r\n", DialogIni, true, true, DialogIni},
-        {"DIALOGCPR.INI", "[A]\r\n", DialogCprIni, true, true, DialogCprIni},
-        {"DIALOGPROG.INI", "[A]\r\n", DialogProgIni, true, false, DialogProgIni},
-        {"MENU001.MNU", "M0100      K1:A:'x\r\n", Menu, true, false, Menu},
-        {"MASK0001.MSK", " 60  10   3\r\nbody\r\n", Mask, false, false, Mask},
+        {"DIALOG.INI", "[A]\r\n", FileKind::DialogIni, true, true, FileKind::DialogIni},
+        {"XDIALOG.INI", "[A]\r\n", FileKind::DialogIni, true, true, FileKind::DialogIni},
+        {"DIALOGCPR.INI", "[A]\r\n", FileKind::DialogCprIni, true, true, FileKind::DialogCprIni},
+        {"DIALOGPROG.INI", "[A]\r\n", FileKind::DialogProgIni, true, false,
+         FileKind::DialogProgIni},
+        {"MENU001.MNU", "M0100      K1:A:'x\r\n", FileKind::Menu, true, false, FileKind::Menu},
+        {"MASK0001.MSK", " 60  10   3\r\nbody\r\n", FileKind::Mask, false, false, FileKind::Mask},
         // The translation side looks at the header; the original side does not.
-        {"SHORT.MSK", " 60   1\r\nbody\r\n", Other, false, false, Mask},
-        {"DIALOG.INI.OLD", "[A]\r\n", Other, false, false, Other},
-        {"dialog.ini", "[A]\r\n", lower, lower != Other, lower != Other, lower},
+        {"SHORT.MSK", " 60   1\r\nbody\r\n", FileKind::Other, false, false, FileKind::Mask},
+        {"DIALOG.INI.OLD", "[A]\r\n", FileKind::Other, false, false, FileKind::Other},
+        {"dialog.ini", "[A]\r\n", lower, lower != FileKind::Other, lower != FileKind::Other, lower},
     };
     for (const Case& c : cases) {
         WriteFile(c.name, c.text);
@@ -118,7 +119,7 @@ TEST_F(LoadingTest, cancelledBrowsing_keepsTheTextButSwitchesTheKindAidsOff) {
                                                       "bersetzungsdatei \xF6"
                                                       "ffnen");
     EXPECT_EQ(PaneLines(TranslationPane)[0], "[A]");
-    EXPECT_EQ(appState.fileKind, Other);
+    EXPECT_EQ(appState.fileKind, FileKind::Other);
     EXPECT_FALSE(platform.IsControlEnabled(IdMerge));
     EXPECT_FALSE(platform.IsControlEnabled(IdStandardEntries));
 }
@@ -142,7 +143,7 @@ TEST_F(LoadingTest, swap_exchangesTheFilesAfterOnePromptAndTheOriginalDecidesThe
     EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), "DIALOG.INI");
     EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), "A.MNU");
     EXPECT_EQ(PaneLines(TranslationPane)[0], "menu");
-    EXPECT_EQ(appState.fileKind, DialogIni);
+    EXPECT_EQ(appState.fileKind, FileKind::DialogIni);
     EXPECT_EQ(appState.modified, 0);
 }
 

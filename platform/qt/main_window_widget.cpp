@@ -1,6 +1,5 @@
 #include "platform/qt/main_window_widget.h"
 
-#include "app/control_ids.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>

@@ -72,7 +72,7 @@ TEST_F(EndToEndTest, startLoadsThePairColouredThenEditAndSaveKeepsABackup) {
     const std::string before = ReadAll("en/DIALOG.INI");
     Open();
 
-    EXPECT_EQ(appState.fileKind, DialogIni);
+    EXPECT_EQ(appState.fileKind, FileKind::DialogIni);
     EXPECT_EQ(appState.modified, 0);
     EXPECT_TRUE(platform.IsControlEnabled(IdMerge));
     EXPECT_GT(CountLinesOfColour(OriginalPane, ColourBlue), 0);
@@ -93,7 +93,7 @@ TEST_F(EndToEndTest, startLoadsThePairColouredThenEditAndSaveKeepsABackup) {
 TEST_F(EndToEndTest, checkMarksTheExamplePairAndLeavesItUnchanged) {
     UseExamplePair("DIALOGCPR.INI");
     Open();
-    ASSERT_EQ(appState.fileKind, DialogCprIni);
+    ASSERT_EQ(appState.fileKind, FileKind::DialogCprIni);
 
     Click(IdCheck);
 
@@ -106,7 +106,7 @@ TEST_F(EndToEndTest, checkMarksTheExamplePairAndLeavesItUnchanged) {
 TEST_F(EndToEndTest, mergeCarriesMissingEntriesOverUndoesAsOneStepAndAsksOnClose) {
     UseExamplePair("DIALOGPROG.INI");
     Open();
-    ASSERT_EQ(appState.fileKind, DialogProgIni);
+    ASSERT_EQ(appState.fileKind, FileKind::DialogProgIni);
     const int linesBefore = RichEdit_GetLineCount(TranslationPane);
 
     Click(IdMerge);

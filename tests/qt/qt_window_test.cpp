@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "panes/richedit.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <cstdint>
 #include <cstdlib>
@@ -35,6 +37,8 @@ namespace {
 using QtWindowTest = QtWindowFixture;
 
 TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
+    // The window as the template builds it, before the program's window creation.
+    platform.SetWindowProcedures(CommandProcedures());
     const WindowTemplate& form = MainWindowTemplate();
     for (bool german : {false, true}) {
         platform.BuildMainWindow(german);
@@ -57,7 +61,7 @@ TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
                 case ControlKind::RichEdit:
                     return qobject_cast<QtPane*>(widget) != nullptr;
                 case ControlKind::UpDown:
-                    return widget == platform.UpDown();
+                    return widget == platform.UpDown(control.id);
                 }
                 return false;
             }();
@@ -283,6 +287,37 @@ TEST_F(QtWindowTest, screenshot) {
     platform.SendCommand(MakeCommand(IdCheck));
     QApplication::processEvents();
     ASSERT_TRUE(platform.Window()->grab().save(QString::fromLocal8Bit(target), "PNG"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QtWindowTest, upDownArrowsAndCaretCommand_reachTheProgramWithTheirParameters) {
+    Open();
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    RichEdit_SetText(OriginalPane, text.c_str());
+    RichEdit_SetText(TranslationPane, text.c_str());
+    RichEdit_ScrollToLine(OriginalPane, 10);
+    RichEdit_ScrollToLine(TranslationPane, 0);
+
+    platform.UpDown(IdUpDown)->Arrow(false)->click();
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(OriginalPane), 11);
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 1);
+    platform.UpDown(IdUpDown)->Arrow(true)->click();
+    platform.UpDown(IdUpDown)->Arrow(true)->click();
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(OriginalPane), 9);
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 0);
+
+    const std::int32_t index = RichEdit_LineIndex(TranslationPane, 11) + 3;
+    RichEdit_SetSel(TranslationPane, index, index);
+    platform.SendCommand(
+        MakeCommand(CaretPositionCommand),
+        reinterpret_cast<CommandParameter>(platform.ControlHandle(TranslationPane)));
+    EXPECT_EQ(platform.GetControlText(IdCaretTranslation), "Z: 12   S: 4");
+    EXPECT_EQ(platform.GetControlText(IdCaretOriginal), "Z:    S:");
 }
 
 } // namespace
