@@ -7,6 +7,7 @@
 
 #include "aids/aid_scope.h"
 #include "aids/entry_line.h"
+#include "aids/findings.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
 #include "text/string00.h"
@@ -82,12 +83,12 @@ void MergeHeader(MergeRun& run, std::int32_t k, int n) {
         run.text.insert(run.text.begin(), '\r');
         run.text.push_back('\r');
         if (!InsertIntoTranslation(run, run.t, run.text)) return;
-        RichEdit_SetLineColor(TranslationPane, run.t + 1, InsertedColour);
+        MarkLine(TranslationPane, run.t + 1, InsertedColour, Rules::Inserted);
         run.t += 2;
     } else {
         run.text.append("\r\r");
         if (!InsertIntoTranslation(run, 0, run.text)) return;
-        RichEdit_SetLineColor(TranslationPane, 0, InsertedColour);
+        MarkLine(TranslationPane, 0, InsertedColour, Rules::Inserted);
         run.t = 1;
     }
 }
@@ -117,7 +118,7 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
         run.text.push_back('\r');
     }
     if (!InsertIntoTranslation(run, run.t, run.text)) return;
-    RichEdit_SetLineColor(TranslationPane, run.t, InsertedColour);
+    MarkLine(TranslationPane, run.t, InsertedColour, Rules::Inserted);
     run.t += 1;
 }
 
