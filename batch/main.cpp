@@ -3,6 +3,7 @@
 // platform, and prints the colour marks the editor would show.
 #include "app/app_state.h"
 #include "app/control_ids.h"
+#include "app/file_kinds.h"
 #include "app/main_window.h"
 #include "batch/marks.h"
 #include "documents/loading.h"
@@ -33,7 +34,8 @@ const char usage[] = R"(Usage:
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
       changed the translation, saves it as "Save" does (with a backup); with
-      --output it writes FILE instead (no backup).
+      --output it writes FILE instead (no backup). "i-Merge" does nothing for
+      mask files: nothing is saved or written for them.
   verbodex-batch colour FILE
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
@@ -277,7 +279,11 @@ int Run(const Arguments& arguments) {
     MarkCount translation = PrintMarks(std::cout, TranslationPane, arguments.translation);
     std::cout.flush();
 
-    if (arguments.command == "merge" && !Save(platform, arguments)) return StatusError;
+    // i-Merge does nothing for masks (nor for files of no known kind): there is
+    // nothing to save, not even to the output file.
+    const bool mergeRuns =
+        arguments.command == "merge" && FileKindRowOf(appState.fileKind).merge != nullptr;
+    if (mergeRuns && !Save(platform, arguments)) return StatusError;
     return count.redLines + translation.redLines > 0 ? StatusRed : StatusClean;
 }
 
