@@ -11,6 +11,7 @@
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 
 namespace {
 
@@ -23,9 +24,7 @@ void ArrangementClicked() {
 
 void TranslationChanged() { appState.modified = 1; }
 
-void TranslationFull() {
-    ThePlatform().MessageBox("Textbox voll!", "Error (EN_MAXTEXT)", MB_ICONHAND);
-}
+void TranslationFull() { ShowMessage(MessageId::TranslationPaneFull); }
 
 void ColourBothPanes() {
     ColourPane(appState.fileKind, OriginalPane);
