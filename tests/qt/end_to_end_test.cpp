@@ -124,24 +124,6 @@ TEST_F(EndToEndTest, mergeCarriesMissingEntriesOverUndoesAsOneStepAndAsksOnClose
     EXPECT_EQ(RichEdit_GetLineCount(TranslationPane), linesBefore);
 }
 
-TEST_F(EndToEndTest, maskCheckMarksTheDifferingHeaderFieldOverTheHeadersBlue) {
-    UseExamplePair("MASK0003.MSK");
-    Open();
-    ASSERT_EQ(appState.fileKind, FileKind::Mask);
-
-    Click(IdCheck);
-
-    for (int pane : {OriginalPane, TranslationPane}) {
-        Pane& p = *platform.GetPane(pane);
-        EXPECT_EQ(p.CharColour(7), ColourBlue) << pane;
-        EXPECT_EQ(p.CharColour(8), ColourRed) << pane;
-        EXPECT_EQ(p.CharColour(10), ColourRed) << pane;
-        EXPECT_EQ(p.CharColour(11), ColourBlue) << pane; // the line end
-    }
-    EXPECT_EQ(CountLinesOfColour(TranslationPane, ColourRed), 2);
-    EXPECT_EQ(appState.modified, 0);
-}
-
 TEST_F(EndToEndTest, menuMergeTakesTheCodePartOverAndUndoesAsOneStep) {
     UseExamplePair("MENU003.MNU");
     // A second line to take over, so that the undo has two changes to take back.
