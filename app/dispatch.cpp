@@ -10,6 +10,7 @@
 #include "app/navigation.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
+#include "documents/series.h"
 #include "platform/platform.h"
 #include "resources/messages.h"
 
@@ -48,6 +49,8 @@ const CommandRow commandTable[] = {
     {MakeCommand(IdSave), [](CommandParameter) { SaveTranslation(false); }},
     {MakeCommand(IdSaveAs), [](CommandParameter) { SaveTranslation(true); }},
     {MakeCommand(IdSwap), [](CommandParameter) { SwapFiles(); }},
+    {MakeCommand(IdSeriesNext), [](CommandParameter) { StepSeries(+1); }},
+    {MakeCommand(IdSeriesPrevious), [](CommandParameter) { StepSeries(-1); }},
     {MakeCommand(IdAutoSave), [](CommandParameter) { AutoSaveClicked(); }},
     {MakeCommand(IdStackedLayout), [](CommandParameter) { ArrangementClicked(); }},
     {MakeCommand(IdMerge), [](CommandParameter) { RunAid(&FileKindRow::merge); }},
