@@ -8,6 +8,7 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/navigation.h"
+#include "documents/comparison.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "documents/series.h"
@@ -56,6 +57,7 @@ const CommandRow commandTable[] = {
     {MakeCommand(IdMerge), [](CommandParameter) { RunAid(&FileKindRow::merge); }},
     {MakeCommand(IdCheck), [](CommandParameter) { RunAid(&FileKindRow::check); }},
     {MakeCommand(IdColour), [](CommandParameter) { ColourBothPanes(); }},
+    {MakeCommand(IdDiff), [](CommandParameter) { StartComparisonViewer(); }},
     {MakeCommand(IdStandardEntries),
      [](CommandParameter) { RunAid(&FileKindRow::standardEntries); }},
     {MakeCommand(IdScrollUp), [](CommandParameter) { ScrollBothPanes(ScrollStep::LineUp); }},
