@@ -101,12 +101,4 @@ TEST(BatchJson, stringsAreValidJsonAndPathsValidUris) {
     }
 }
 
-TEST(Rules, sentenceOf_fillsBothNumbersAndLeavesOtherBracesAlone) {
-    const Rule rule{"x", "{1} of {0}, not {2} nor {x}{0"};
-    EXPECT_EQ(SentenceOf(rule, 46, -57), "-57 of 46, not {2} nor {x}{0");
-    EXPECT_EQ(SentenceOf(Rules::MaskLineTooWide, 46, 57),
-              "The line is 57 characters long (without trailing blanks), wider than the mask's 46 "
-              "columns.");
-}
-
 } // namespace

@@ -1,12 +1,10 @@
 #!/usr/bin/env python3
-"""Validates the SARIF logs of verbodex-batch against the SARIF 2.1.0 schema.
+"""Validates verbodex-batch's SARIF logs of the example folders and of a folder
+pair with a missing translation and an unreadable file against the SARIF 2.1.0
+schema, and checks what the schema cannot: every result names a rule of the
+driver by id and index, and the invocation tells the exit status.
 
 Usage: validate_sarif.py VERBODEX_BATCH SCHEMA EXAMPLES_DIR CASE_FILES_DIR
-
-Runs "check de en --format sarif" on the example folders and on a folder pair
-with a missing translation and an unreadable file, and checks each log against
-the schema and for what the schema cannot say: every result names a rule of
-the driver by id and index, with level error or note.
 """
 import json
 import shutil
