@@ -31,13 +31,6 @@ class KeysTest : public HeadlessTest {
         }
         return commands;
     }
-
-    std::pair<std::int32_t, std::int32_t> Selection(int pane) {
-        std::int32_t start = 0;
-        std::int32_t end = 0;
-        RichEdit_GetSel(pane, start, end);
-        return {start, end};
-    }
 };
 
 using Sel = std::pair<std::int32_t, std::int32_t>;

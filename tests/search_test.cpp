@@ -15,13 +15,6 @@ class SearchTest : public HeadlessTest {
         platform.PaneById(OriginalPane).SetPageLines(3);
         platform.PaneById(TranslationPane).SetPageLines(3);
     }
-
-    std::pair<std::int32_t, std::int32_t> Selection(int pane) {
-        std::int32_t start = 0;
-        std::int32_t end = 0;
-        RichEdit_GetSel(pane, start, end);
-        return {start, end};
-    }
 };
 
 using Sel = std::pair<std::int32_t, std::int32_t>;

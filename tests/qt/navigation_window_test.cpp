@@ -8,6 +8,7 @@
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/updown_control.h"
+#include "qt/qt_window_fixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,12 +23,8 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -52,27 +49,18 @@ class NotingQtPlatform : public QtPlatform {
     std::vector<std::uint32_t> commands;
 };
 
-class NavigationWindowTest : public ::testing::Test {
+class NavigationWindowTest : public QtWindowFixture {
   protected:
+    // The fixture's working directory, with this platform instead of its own.
     void SetUp() override {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("verbodex-qt-nav-" + std::to_string(::getpid()) + "-" +
-                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        std::filesystem::create_directories(directory_);
-        previousDirectory_ = std::filesystem::current_path();
-        std::filesystem::current_path(directory_);
-        ResetAppState();
+        QtWindowFixture::SetUp();
         SetPlatform(&platform);
         platform.SetWindowProcedures(MainWindowProcedures());
     }
 
     void TearDown() override {
         if (platform.Window() != nullptr) platform.Window()->hide();
-        SetPlatform(nullptr);
-        ResetAppState();
-        std::error_code ignored;
-        std::filesystem::current_path(previousDirectory_, ignored);
-        std::filesystem::remove_all(directory_, ignored);
+        QtWindowFixture::TearDown();
     }
 
     // The window with window creation run (so the input hook is installed) and
@@ -123,8 +111,6 @@ class NavigationWindowTest : public ::testing::Test {
     NotingQtPlatform platform;
 
   private:
-    std::filesystem::path directory_;
-    std::filesystem::path previousDirectory_;
     quint64 time_ = 1000;
 };
 
