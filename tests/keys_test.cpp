@@ -141,7 +141,11 @@ TEST_F(KeysTest, controlF_putsTheFocusIntoTheSearchFieldOfThePaneWithItsTextSele
 TEST_F(KeysTest, f8_walksTheLinesCarryingRedWithoutWrapping) {
     std::string original = "[A]\r\n";
     for (int i = 0; i < 12; ++i)
-        original += "K" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+        original.append("K")
+            .append(std::to_string(i))
+            .append("=")
+            .append(std::to_string(i))
+            .append("\r\n");
     original += "\r\nK12=last";
     // The translation has its keys two lines lower.
     SetPaneText(OriginalPane, original);

@@ -119,7 +119,11 @@ TEST_F(SearchTest, anEmptyFieldDoesNothingNotEvenABeep) {
 TEST_F(SearchTest, found_scrollsIntoViewFollowsInTheOtherPaneOfDialogTextsAndTakesTheFocus) {
     std::string dialog = "[A]\r\n";
     for (int i = 0; i < 30; ++i)
-        dialog += "K" + std::to_string(i) + "=text " + std::to_string(i) + "\r\n";
+        dialog.append("K")
+            .append(std::to_string(i))
+            .append("=text ")
+            .append(std::to_string(i))
+            .append("\r\n");
     // The translation has two more lines above the same section.
     const std::string translated = ";\r\n;\r\n" + dialog;
     std::string mask = "0001 0002 0003\r\n";
