@@ -13,6 +13,7 @@
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 
 namespace {
 
@@ -25,9 +26,7 @@ void ArrangementClicked() {
 
 void TranslationChanged() { appState.modified = 1; }
 
-void TranslationFull() {
-    ThePlatform().MessageBox("Textbox voll!", "Error (EN_MAXTEXT)", MB_ICONHAND);
-}
+void TranslationFull() { ShowMessage(MessageId::TranslationPaneFull); }
 
 void ColourBothPanes() {
     ColourPane(appState.fileKind, OriginalPane);

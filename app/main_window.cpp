@@ -8,6 +8,7 @@
 #include "app/paths.h"
 #include "app/settings.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 
 #include <cstring>
 
@@ -94,14 +95,12 @@ bool InitMainWindow() {
 
 bool AskToSave() {
     if (appState.modified == 0) return true;
-    Platform& platform = ThePlatform();
     if (appState.autoSave == 0) {
-        int answer = platform.MessageBox("Text wurde ge\xE4ndert. Speichern?", "Verbodex",
-                                         MB_YESNOCANCEL | MB_ICONQUESTION);
+        const int answer = ShowMessage(MessageId::AskToSave);
         if (answer == IDNO) return true;
         if (answer != IDYES) return false;
     }
-    platform.SendCommand(MakeCommand(IdSave));
+    ThePlatform().SendCommand(MakeCommand(IdSave));
     // A save that failed leaves the text marked as changed. Going on would drop
     // the translator's work, so the caller stops as if Cancel had been pressed.
     return appState.modified == 0;

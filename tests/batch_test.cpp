@@ -162,6 +162,7 @@ TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError
         {"unknown option", {"check", "--fast", "DIALOG.INI", "DIALOG.INI"}, "unknown option"},
         {"missing file", {"check", "DIALOG.INI", "MISSING.INI"}, "cannot read MISSING.INI"},
         {"folder", {"colour", "folder"}, "is a directory"},
+        {"empty path", {"colour", ""}, "cannot read : no path given"},
         {"NUL byte", {"colour", "NUL.INI"}, "NUL"},
         {"too long", {"check", "BIG.INI", "DIALOG.INI"}, "cannot read BIG.INI"},
         {"endless device", {"colour", "/dev/zero"}, "cannot read /dev/zero: is not a regular file"},
