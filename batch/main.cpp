@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/control_ids.h"
 #include "app/dispatch.h"
+#include "app/file_kinds.h"
 #include "app/main_window.h"
 #include "batch/marks.h"
 #include "documents/loading.h"
@@ -30,7 +31,8 @@ const char usage[] = R"(Usage:
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
       changed the translation, saves it as "Save" does (with a backup); with
-      --output it writes FILE instead (no backup).
+      --output it writes FILE instead (no backup). "i-Merge" does nothing for
+      mask files: nothing is saved or written for them.
   verbodex-batch colour FILE
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
@@ -189,7 +191,11 @@ int Run(const Arguments& arguments) {
     MarkCount translation = PrintMarks(std::cout, TranslationPane, arguments.translation);
     std::cout.flush();
 
-    if (arguments.command == "merge" && !Save(arguments)) return StatusError;
+    // i-Merge does nothing for masks (nor for files of no known kind): there is
+    // nothing to save, not even to the output file.
+    const bool mergeRuns =
+        arguments.command == "merge" && FileKindRowOf(appState.fileKind).merge != nullptr;
+    if (mergeRuns && !Save(arguments)) return StatusError;
     return count.redLines + translation.redLines > 0 ? StatusRed : StatusClean;
 }
 
