@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
+  python3 python3-jsonschema
 )
 
 missing=()
