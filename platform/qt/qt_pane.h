@@ -18,8 +18,8 @@
 #pragma once
 
 #include "platform/pane.h"
-#include "platform/qt/colour_marks.h"
-#include "platform/qt/gap_vector.h"
+#include "platform/colour_marks.h"
+#include "platform/gap_vector.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

@@ -1,4 +1,4 @@
-#include "platform/qt/colour_marks.h"
+#include "platform/colour_marks.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,13 +1,14 @@
 // The colours of a pane's text, kept line by line beside the text rather than in
-// it. The Qt pane draws them over the text when it paints, so that colouring
-// changes neither the document nor its undo history and needs no new layout.
+// it, by both panes. The Qt pane draws them over the text when it paints, so
+// that colouring changes neither the document nor its undo history and needs no
+// new layout. Nothing here knows Qt.
 //
 // Every line has one cell per character plus one for its line break (the last
 // line's extra cell is never shown), the same count as a text block's length.
 #pragma once
 
 #include "platform/pane.h"
-#include "platform/qt/gap_vector.h"
+#include "platform/gap_vector.h"
 
 #include <cstdint>
 #include <vector>
