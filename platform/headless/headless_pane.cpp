@@ -1,9 +1,8 @@
 #include "platform/headless/headless_pane.h"
 
-#include "text/cp1252.h"
+#include "platform/pane_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <utility>
 
@@ -18,31 +17,8 @@ constexpr std::size_t SmallBlockLines = BlockLines / 4;
 // Undo steps kept; older ones are forgotten.
 constexpr std::size_t UndoSteps = 100;
 
-// Size of the pieces the text is streamed out in.
-constexpr std::int32_t StreamChunk = 4096;
-
 constexpr char LineBreak = '\r';
 constexpr Colour Black = MakeColour(0, 0, 0);
-
-// Text handed in ends at its NUL; CR LF, a lone CR and a lone LF each become one
-// line break.
-std::string NormaliseBreaks(const char* text) {
-    std::string out;
-    if (text == nullptr) return out;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p == '\r') {
-            out.push_back(LineBreak);
-            if (p[1] == '\n') ++p;
-        } else if (*p == '\n') {
-            out.push_back(LineBreak);
-        } else {
-            out.push_back(*p);
-        }
-    }
-    return out;
-}
-
-char Upper(char c) { return static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c))); }
 
 void AppendRun(ColourRuns& runs, std::int32_t length, Colour colour) {
     if (length <= 0) return;
@@ -339,130 +315,45 @@ std::int32_t HeadlessPane::LineCount() { return lineCount_; }
 std::int32_t HeadlessPane::TextLength() { return cells_ - 1; }
 
 std::int32_t HeadlessPane::LineIndex(std::int32_t line) {
-    // -1 asks for the line of the caret, as the platform's request does.
-    if (line == -1) line = Locate(std::clamp(caret_, 0, TextLength())).line;
-    if (line < 0 || line >= lineCount_) return -1;
-    return LineStart(line);
+    line = RequestedLine(line, lineCount_,
+                         [this] { return Locate(std::clamp(caret_, 0, TextLength())).line; });
+    return line < 0 ? -1 : LineStart(line);
 }
 
 std::int32_t HeadlessPane::LineFromChar(std::int32_t index) {
-    // A negative index asks for the line of the selection's start.
-    if (index < 0) index = selStart_;
-    return Locate(std::clamp(index, 0, TextLength())).line;
+    return Locate(RequestedChar(index, selStart_, TextLength())).line;
 }
 
 std::int32_t HeadlessPane::GetLine(std::int32_t line, char* buffer, std::int32_t capacity) {
-    if (line < 0 || line >= lineCount_ || buffer == nullptr || capacity <= 0) return 0;
-    const Line& l = LineAt(line);
-    std::int32_t size = static_cast<std::int32_t>(l.text.size());
-    bool hasBreak = line < lineCount_ - 1;
-    std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
-    std::memcpy(buffer, l.text.data(), static_cast<std::size_t>(std::min(n, size)));
-    if (n > size) buffer[size] = LineBreak;
-    return n;
+    return CopyLine(line, lineCount_, buffer, capacity,
+                    [this](std::int32_t l) { return std::string_view(LineAt(l).text); });
 }
 
-template <typename Emit> void HeadlessPane::ForEachCrLfPiece(Emit&& emit) {
+template <typename Out> std::int32_t HeadlessPane::WriteText(Out&& out) {
     std::int32_t line = 0;
     for (const Block& block : blocks_) {
         for (const Line& l : block.lines) {
-            if (!emit(l.text.data(), static_cast<std::int32_t>(l.text.size()))) return;
-            ++line;
-            if (line < lineCount_ && !emit("\r\n", 2)) return;
+            if (!out.Add(l.text, ++line == lineCount_)) return out.Finish();
         }
     }
+    return out.Finish();
 }
 
 std::int32_t HeadlessPane::GetText(char* buffer, std::int32_t capacity) {
-    if (buffer == nullptr || capacity <= 0) return 0;
-    std::int32_t room = capacity - 1;
-    std::int32_t n = 0;
-    ForEachCrLfPiece([&](const char* piece, std::int32_t size) {
-        std::int32_t k = std::min(size, room - n);
-        std::memcpy(buffer + n, piece, static_cast<std::size_t>(k));
-        n += k;
-        return n < room;
-    });
-    buffer[n] = '\0';
-    return n;
+    return WriteText(TextCopy(buffer, capacity));
 }
 
 std::int32_t
 HeadlessPane::StreamOut(const std::function<std::int32_t(const char*, std::int32_t)>& sink) {
-    char chunk[StreamChunk];
-    std::int32_t used = 0;
-    std::int32_t total = 0;
-    bool stopped = false;
-    auto flush = [&] {
-        if (used == 0) return true;
-        std::int32_t taken = std::clamp(sink(chunk, used), 0, used);
-        total += taken;
-        bool whole = taken == used;
-        used = 0;
-        return whole;
-    };
-    ForEachCrLfPiece([&](const char* piece, std::int32_t size) {
-        while (size > 0) {
-            std::int32_t k = std::min(size, StreamChunk - used);
-            std::memcpy(chunk + used, piece, static_cast<std::size_t>(k));
-            used += k;
-            piece += k;
-            size -= k;
-            if (used == StreamChunk && !flush()) {
-                stopped = true;
-                return false;
-            }
-        }
-        return true;
-    });
-    if (!stopped) flush();
-    return total;
+    return WriteText(TextStream(sink));
 }
 
 std::int32_t HeadlessPane::FindText(std::int32_t from, std::int32_t to, const char* text) {
-    std::string pattern = NormaliseBreaks(text);
-    if (pattern.empty()) return -1;
-    for (char& c : pattern)
-        c = Upper(c);
-    std::int32_t length = TextLength();
-    if (to < 0 || to > length) to = length;
-    from = std::max(from, 0);
-    // A match [p, p + m) must end at `to` at the latest.
-    std::int32_t lastStart = to - static_cast<std::int32_t>(pattern.size());
-    if (from > lastStart) return -1;
-
-    Position position = Locate(from);
-    std::int32_t p = from;
-    std::int32_t offset = position.offset;
-    for (std::int32_t line = position.line; line < lineCount_ && p <= lastStart; ++line) {
-        const Line& l = LineAt(line);
-        std::int32_t size = static_cast<std::int32_t>(l.text.size());
-        std::int32_t cells = size + (line < lineCount_ - 1 ? 1 : 0);
-        for (; offset < cells && p <= lastStart; ++offset, ++p) {
-            char c = offset < size ? l.text[static_cast<std::size_t>(offset)] : LineBreak;
-            if (Upper(c) == pattern[0] && MatchesAt(line, offset, pattern)) return p;
-        }
-        offset = 0;
-    }
-    return -1;
-}
-
-bool HeadlessPane::MatchesAt(std::int32_t line, std::int32_t offset,
-                             const std::string& upperPattern) {
-    std::size_t k = 0;
-    while (k < upperPattern.size()) {
-        if (line >= lineCount_) return false;
-        const Line& l = LineAt(line);
-        std::int32_t size = static_cast<std::int32_t>(l.text.size());
-        std::int32_t cells = size + (line < lineCount_ - 1 ? 1 : 0);
-        for (; offset < cells && k < upperPattern.size(); ++offset, ++k) {
-            char c = offset < size ? l.text[static_cast<std::size_t>(offset)] : LineBreak;
-            if (Upper(c) != upperPattern[k]) return false;
-        }
-        ++line;
-        offset = 0;
-    }
-    return true;
+    const TextSearch search = PrepareSearch(text, from, to, TextLength());
+    if (search.Empty()) return -1;
+    const Position start = Locate(search.firstStart);
+    return SearchLines(search, start.line, search.firstStart - start.offset, lineCount_,
+                       [this](std::int32_t line) { return std::string_view(LineAt(line).text); });
 }
 
 // ---------------------------------------------------------------- selection
@@ -473,29 +364,17 @@ void HeadlessPane::GetSel(std::int32_t& start, std::int32_t& end) {
 }
 
 void HeadlessPane::SetSel(std::int32_t start, std::int32_t end) {
-    std::int32_t length = TextLength();
-    if (start == -1) {
-        // A start of -1 only drops the selection; the caret stays.
-        selStart_ = selEnd_ = caret_;
-        return;
-    }
-    if (end < 0) end = length;
-    start = std::clamp(start, 0, length);
-    end = std::clamp(end, 0, length);
-    selStart_ = std::min(start, end);
-    selEnd_ = std::max(start, end);
-    caret_ = end;
+    const PaneSelection selection = RequestedSelection(start, end, TextLength(), caret_);
+    selStart_ = selection.Start();
+    selEnd_ = selection.End();
+    caret_ = selection.caret;
 }
 
 void HeadlessPane::ReplaceSel(const char* text, bool canUndo) {
-    std::string inserted = NormaliseBreaks(text);
-    std::int64_t length = TextLength();
-    std::int64_t removedLength = selEnd_ - selStart_;
-    if (inserted.empty() && removedLength == 0) return;
-    std::int64_t newLength = length - removedLength + static_cast<std::int64_t>(inserted.size());
-    // The whole replacement is refused when it would make the text longer than the
-    // limit; a change that does not lengthen the text always goes through.
-    if (newLength > textLimit_ && newLength > length) {
+    std::string inserted = PaneText(text);
+    if (inserted.empty() && selEnd_ == selStart_) return;
+    if (!FitsTextLimit(TextLength(), selEnd_ - selStart_,
+                       static_cast<std::int64_t>(inserted.size()), textLimit_)) {
         Notify(EN_MAXTEXT);
         return;
     }
@@ -519,7 +398,7 @@ void HeadlessPane::ReplaceSel(const char* text, bool canUndo) {
 }
 
 bool HeadlessPane::SetText(const char* text) {
-    std::string all = NormaliseBreaks(text);
+    std::string all = PaneText(text);
     blocks_.clear();
     lineCount_ = 0;
     Block block;
@@ -632,9 +511,7 @@ void HeadlessPane::SetRedraw(bool on) {
 
 // -------------------------------------------------------------- properties
 
-void HeadlessPane::SetTextLimit(std::int32_t limit) {
-    textLimit_ = limit > 0 ? limit : DefaultTextLimit;
-}
+void HeadlessPane::SetTextLimit(std::int32_t limit) { textLimit_ = TextLimitFor(limit); }
 
 void HeadlessPane::SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "platform/pane.h"
+#include "platform/pane_rules.h"
 
 #include <cstdint>
 #include <deque>
@@ -82,9 +83,6 @@ class HeadlessPane : public Pane {
     bool hasReadOnlyBackground = false;
     bool hasSelectionBar = false;
 
-    // The limit the pane has before one is set, and what a limit of 0 restores.
-    static constexpr std::int32_t DefaultTextLimit = 64000;
-
   private:
     // One line: its characters and the colours of its characters plus one more
     // cell for its line break (for the last line a cell that is never shown).
@@ -133,11 +131,11 @@ class HeadlessPane : public Pane {
     void Tidy();
     void Extract(std::int32_t from, std::int32_t to, std::string& text, ColourRuns& colours);
     void Paint(std::int32_t from, std::int32_t to, Colour colour);
-    bool MatchesAt(std::int32_t line, std::int32_t offset, const std::string& upperPattern);
     void RecordChange(Change&& change);
     void ClampScroll();
     void Notify(std::uint16_t code);
-    template <typename Emit> void ForEachCrLfPiece(Emit&& emit);
+    // Hands the lines in order to a TextCopy or a TextStream.
+    template <typename Out> std::int32_t WriteText(Out&& out);
 
     int id_;
     std::function<void(std::uint16_t)> notify_;

@@ -1,7 +1,7 @@
 #include "platform/qt/qt_pane.h"
 
+#include "platform/pane_rules.h"
 #include "platform/qt/qt_text.h"
-#include "text/cp1252.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -16,7 +16,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,32 +24,9 @@ namespace {
 
 constexpr Colour Black = MakeColour(0, 0, 0);
 
-// Size of the pieces the text is streamed out in.
-constexpr std::int32_t StreamChunk = 4096;
-
 QColor ToQColor(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
-}
-
-char UpperByte(char c) { return static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c))); }
-
-// A search text as the pane holds text: every kind of line break one CR, and
-// upper case for a comparison without regard to case.
-std::string SearchPattern(const char* text) {
-    std::string pattern;
-    if (text == nullptr) return pattern;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p == '\r') {
-            pattern.push_back('\r');
-            if (p[1] == '\n') ++p;
-        } else if (*p == '\n') {
-            pattern.push_back('\r');
-        } else {
-            pattern.push_back(UpperByte(*p));
-        }
-    }
-    return pattern;
 }
 
 // Whether a key press inserts its text (printable characters and Tab; Ctrl
@@ -149,28 +125,20 @@ std::int32_t QtPane::LineCount() { return document()->blockCount(); }
 std::int32_t QtPane::TextLength() { return document()->characterCount() - 1; }
 
 std::int32_t QtPane::LineIndex(std::int32_t line) {
-    // -1 asks for the line of the caret, as the platform's request does.
-    if (line == -1) line = document()->findBlock(CurrentSelection().caret).blockNumber();
-    if (line < 0 || line >= LineCount()) return -1;
-    return document()->findBlockByNumber(line).position();
+    line = RequestedLine(line, LineCount(), [this] {
+        return document()->findBlock(CurrentSelection().caret).blockNumber();
+    });
+    return line < 0 ? -1 : document()->findBlockByNumber(line).position();
 }
 
 std::int32_t QtPane::LineFromChar(std::int32_t index) {
-    // A negative index asks for the line of the selection's start.
-    if (index < 0) index = CurrentSelection().Start();
-    index = std::clamp(index, 0, TextLength());
+    index = RequestedChar(index, CurrentSelection().Start(), TextLength());
     return document()->findBlock(index).blockNumber();
 }
 
 std::int32_t QtPane::GetLine(std::int32_t line, char* buffer, std::int32_t capacity) {
-    if (line < 0 || line >= LineCount() || buffer == nullptr || capacity <= 0) return 0;
-    const std::string& bytes = LineBytes(line);
-    const std::int32_t size = static_cast<std::int32_t>(bytes.size());
-    const bool hasBreak = line + 1 < LineCount();
-    const std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
-    std::memcpy(buffer, bytes.data(), static_cast<std::size_t>(std::min(n, size)));
-    if (n > size) buffer[size] = '\r';
-    return n;
+    return CopyLine(line, LineCount(), buffer, capacity,
+                    [this](std::int32_t l) { return std::string_view(LineBytes(l)); });
 }
 
 const std::string& QtPane::LineBytes(std::int32_t line) {
@@ -182,91 +150,41 @@ const std::string& QtPane::LineBytes(std::int32_t line) {
     return cached.bytes;
 }
 
-std::string QtPane::EncodedText() {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(document()->characterCount()) +
-                static_cast<std::size_t>(document()->blockCount()));
+template <typename Out> std::int32_t QtPane::WriteText(Out&& out) {
     const std::int32_t count = LineCount();
     for (std::int32_t line = 0; line < count; ++line) {
-        out += LineBytes(line);
-        if (line + 1 < count) out.append("\r\n");
+        if (!out.Add(LineBytes(line), line + 1 == count)) break;
     }
-    return out;
+    return out.Finish();
 }
 
 std::int32_t QtPane::GetText(char* buffer, std::int32_t capacity) {
-    if (buffer == nullptr || capacity <= 0) return 0;
-    const std::string text = EncodedText();
-    const std::int32_t n = std::min(static_cast<std::int32_t>(text.size()), capacity - 1);
-    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
-    buffer[n] = '\0';
-    return n;
+    return WriteText(TextCopy(buffer, capacity));
 }
 
 std::int32_t QtPane::StreamOut(const std::function<std::int32_t(const char*, std::int32_t)>& sink) {
-    const std::string text = EncodedText();
-    const std::int32_t size = static_cast<std::int32_t>(text.size());
-    std::int32_t total = 0;
-    for (std::int32_t offset = 0; offset < size; offset += StreamChunk) {
-        const std::int32_t offered = std::min(StreamChunk, size - offset);
-        const std::int32_t taken = std::clamp(sink(text.data() + offset, offered), 0, offered);
-        total += taken;
-        if (taken < offered) break;
-    }
-    return total;
+    return WriteText(TextStream(sink));
 }
 
 std::int32_t QtPane::FindText(std::int32_t from, std::int32_t to, const char* text) {
     // QTextDocument::find is slow on large texts and takes a no-break space for
     // a space, so the lines are searched here, as bytes of the code page.
-    const std::string pattern = SearchPattern(text);
-    if (pattern.empty()) return -1;
-    const std::int32_t m = static_cast<std::int32_t>(pattern.size());
-    const std::int32_t length = TextLength();
-    if (to < 0 || to > length) to = length;
-    from = std::max(from, 0);
-    // A match [p, p + m) must end at `to` at the latest.
-    const std::int32_t lastStart = to - m;
-    if (from > lastStart) return -1;
-
-    // `window` holds the upper-cased cells from `windowStart` on: the lines read
-    // so far, less what no match can start in any more.
-    const QTextBlock first = document()->findBlock(from);
-    const std::int32_t count = LineCount();
-    std::string window;
-    std::int32_t windowStart = first.position();
-    std::int32_t next = from;
-    for (std::int32_t line = first.blockNumber(); line < count; ++line) {
-        for (char c : LineBytes(line))
-            window.push_back(UpperByte(c));
-        if (line + 1 < count) window.push_back('\r');
-
-        const std::int32_t limit =
-            std::min(lastStart, windowStart + static_cast<std::int32_t>(window.size()) - m);
-        for (std::int32_t p = next; p <= limit; ++p) {
-            const char* candidate = window.data() + (p - windowStart);
-            if (*candidate == pattern[0] &&
-                std::memcmp(candidate, pattern.data(), static_cast<std::size_t>(m)) == 0) {
-                return p;
-            }
-        }
-        if (limit >= lastStart) return -1;
-        next = std::max(next, limit + 1);
-        window.erase(0, static_cast<std::size_t>(next - windowStart));
-        windowStart = next;
-    }
-    return -1;
+    const TextSearch search = PrepareSearch(text, from, to, TextLength());
+    if (search.Empty()) return -1;
+    const QTextBlock first = document()->findBlock(search.firstStart);
+    return SearchLines(search, first.blockNumber(), first.position(), LineCount(),
+                       [this](std::int32_t line) { return std::string_view(LineBytes(line)); });
 }
 
 // ---------------------------------------------------------------- selection
 
-QtPane::Selection QtPane::CurrentSelection() const {
+PaneSelection QtPane::CurrentSelection() const {
     if (selectionPending_) return pending_;
     const QTextCursor cursor = textCursor();
-    return Selection{cursor.anchor(), cursor.position()};
+    return PaneSelection{cursor.anchor(), cursor.position()};
 }
 
-void QtPane::ApplySelection(Selection selection) {
+void QtPane::ApplySelection(PaneSelection selection) {
     if (!redrawOn_) {
         pending_ = selection;
         selectionPending_ = true;
@@ -301,29 +219,18 @@ void QtPane::SelectKeepingView(std::int32_t anchor, std::int32_t caret) {
 }
 
 void QtPane::GetSel(std::int32_t& start, std::int32_t& end) {
-    const Selection selection = CurrentSelection();
+    const PaneSelection selection = CurrentSelection();
     start = selection.Start();
     end = selection.End();
 }
 
 void QtPane::SetSel(std::int32_t start, std::int32_t end) {
-    if (start == -1) {
-        // A start of -1 only drops the selection; the caret stays.
-        const std::int32_t caret = CurrentSelection().caret;
-        ApplySelection(Selection{caret, caret});
-        return;
-    }
-    const std::int32_t length = TextLength();
-    if (end < 0) end = length;
-    start = std::clamp(start, 0, length);
-    end = std::clamp(end, 0, length);
-    // The caret goes to `end`, the anchor to `start`.
-    ApplySelection(Selection{start, end});
+    ApplySelection(RequestedSelection(start, end, TextLength(), CurrentSelection().caret));
 }
 
 void QtPane::ReplaceSel(const char* text, bool canUndo) {
     const QString inserted = DecodePaneText(text);
-    const Selection selection = CurrentSelection();
+    const PaneSelection selection = CurrentSelection();
     const std::int32_t start = selection.Start();
     const std::int32_t removed = selection.End() - start;
     if (inserted.isEmpty() && removed == 0) return;
@@ -345,7 +252,7 @@ void QtPane::ReplaceSel(const char* text, bool canUndo) {
     --ownEdit_;
     FollowChange(start, removed, static_cast<int>(inserted.size()));
     const std::int32_t caret = cursor.position();
-    ApplySelection(Selection{caret, caret});
+    ApplySelection(PaneSelection{caret, caret});
     // Older steps would no longer fit the text.
     if (!canUndo) document()->clearUndoRedoStacks();
     if (changeNotification_) Notify(EN_CHANGE);
@@ -440,7 +347,7 @@ void QtPane::OnContentsChange(int position, int removed, int added) {
 }
 
 bool QtPane::SetSelectionColour(Colour colour) {
-    const Selection selection = CurrentSelection();
+    const PaneSelection selection = CurrentSelection();
     const std::int32_t from = selection.Start();
     const std::int32_t to = selection.End();
     if (from >= to) return true;
@@ -569,7 +476,7 @@ void QtPane::SetRedraw(bool on) {
 
 // -------------------------------------------------------------- properties
 
-void QtPane::SetTextLimit(std::int32_t limit) { textLimit_ = limit > 0 ? limit : DefaultTextLimit; }
+void QtPane::SetTextLimit(std::int32_t limit) { textLimit_ = TextLimitFor(limit); }
 
 void QtPane::SetReadOnly(bool readOnly) {
     setReadOnly(readOnly);
@@ -639,14 +546,8 @@ void QtPane::SelectLinesAt(int y, bool extend) {
 
 // ------------------------------------------------------------- user input
 
-bool QtPane::Fits(qint64 removed, qint64 added) const {
-    const qint64 length = document()->characterCount() - 1;
-    const qint64 newLength = length - removed + added;
-    return newLength <= textLimit_ || newLength <= length;
-}
-
 bool QtPane::AcceptInput(qint64 removed, qint64 added) {
-    if (Fits(removed, added)) return true;
+    if (FitsTextLimit(document()->characterCount() - 1, removed, added, textLimit_)) return true;
     Notify(EN_MAXTEXT);
     return false;
 }

@@ -17,9 +17,10 @@
 // replacements; new text takes the colour of the character before it.
 #pragma once
 
-#include "platform/pane.h"
 #include "platform/colour_marks.h"
 #include "platform/gap_vector.h"
+#include "platform/pane.h"
+#include "platform/pane_rules.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -89,8 +90,6 @@ class QtPane : public QPlainTextEdit, public Pane {
     bool IsRedrawOn() const { return redrawOn_; }
     std::int32_t TextLimit() const { return textLimit_; }
 
-    // The limit a pane has before one is set, and what a limit of 0 restores.
-    static constexpr std::int32_t DefaultTextLimit = 64000;
     // Width of the selection bar in pixels.
     static constexpr int SelectionBarWidth = 8;
 
@@ -107,18 +106,9 @@ class QtPane : public QPlainTextEdit, public Pane {
   private:
     class SelectionBar;
 
-    // A selection as the pane's requests see it: where it was started and where
-    // the caret is.
-    struct Selection {
-        std::int32_t anchor;
-        std::int32_t caret;
-        std::int32_t Start() const { return std::min(anchor, caret); }
-        std::int32_t End() const { return std::max(anchor, caret); }
-    };
-
-    Selection CurrentSelection() const;
+    PaneSelection CurrentSelection() const;
     // Selects; while drawing is off the selection waits in `pending_`.
-    void ApplySelection(Selection selection);
+    void ApplySelection(PaneSelection selection);
     // Hands a waiting selection to the widget.
     void FlushSelection();
     // Gives the widget a selection without scrolling.
@@ -132,13 +122,11 @@ class QtPane : public QPlainTextEdit, public Pane {
     // The bytes of a line without its break, encoded once and kept until the
     // line changes.
     const std::string& LineBytes(std::int32_t line);
-    // Whether the text may grow by `added` characters while `removed` go.
-    bool Fits(qint64 removed, qint64 added) const;
     // Refuses input that passes the limit: reports EN_MAXTEXT and returns false.
     bool AcceptInput(qint64 removed, qint64 added);
     void Notify(std::uint16_t code);
-    // The whole text with CR LF breaks, encoded.
-    std::string EncodedText();
+    // Hands the encoded lines in order to a TextCopy or a TextStream.
+    template <typename Out> std::int32_t WriteText(Out&& out);
     void SelectLinesAt(int y, bool extend);
     void PlaceSelectionBar();
 
@@ -159,7 +147,7 @@ class QtPane : public QPlainTextEdit, public Pane {
     // the lines around it; the aids select twice for every line they colour. So
     // while drawing is off, which nobody can see, the selection is only noted
     // here and handed over when drawing is switched on again (or input arrives).
-    Selection pending_{0, 0};
+    PaneSelection pending_{0, 0};
     bool selectionPending_ = false;
     // Above zero while the pane itself changes the text and follows the change.
     int ownEdit_ = 0;
