@@ -100,51 +100,96 @@ void ColourMarks::PaintAll(Colour colour) {
     }
 }
 
-bool ColourMarks::Replace(std::int32_t line, std::int32_t offset, std::int32_t removed,
-                          std::int32_t added, const std::vector<std::int32_t>& newLineCells) {
-    if (line < 0 || line >= LineCount() || offset < 0 || removed < 0 || added < 0 ||
-        newLineCells.empty()) {
-        return false;
-    }
-    const std::size_t first = static_cast<std::size_t>(line);
-    if (offset > lines_[first].cells) return false;
+Colour ColourMarks::ColourBefore(std::int32_t line, std::int32_t cell) const {
+    if (line < 0 || line >= LineCount()) return Black;
+    if (cell > 0) return ColourAt(line, cell - 1);
+    if (line > 0) return ColourAt(line - 1, lines_[static_cast<std::size_t>(line - 1)].cells - 1);
+    return Black;
+}
 
-    // The old line that holds the end of the removed stretch, and the cell there.
-    std::size_t last = first;
+void ColourMarks::PaintSpan(std::int32_t line, std::int32_t offset, std::int32_t cells,
+                            Colour colour) {
+    for (; cells > 0 && line >= 0 && line < LineCount(); ++line) {
+        const std::int32_t lineCells = lines_[static_cast<std::size_t>(line)].cells;
+        const std::int32_t take = std::max(0, std::min(cells, lineCells - offset));
+        Paint(line, offset, offset + take, colour);
+        cells -= take;
+        offset = 0;
+    }
+}
+
+bool ColourMarks::Copy(std::int32_t line, std::int32_t offset, std::int32_t cells,
+                       Stretch& out) const {
+    out = Stretch();
+    out.cells = cells;
+    if (line < 0 || line >= LineCount() || offset < 0 || cells < 0) return false;
+    std::int32_t done = 0;
+    for (std::size_t l = static_cast<std::size_t>(line); done < cells; ++l, offset = 0) {
+        if (l >= lines_.size()) return false;
+        const Line& source = lines_[l];
+        if (offset > source.cells) return false;
+        const std::int32_t take = std::min(cells - done, source.cells - offset);
+        AppendSlice(source, offset, offset + take, out.runs);
+        done += take;
+        // The stretch took the line's last cell, its break.
+        if (take > 0 && offset + take == source.cells) out.breaks.push_back(done - 1);
+    }
+    return true;
+}
+
+bool ColourMarks::FindEnd(std::int32_t line, std::int32_t offset, std::int32_t removed,
+                          std::size_t& last, std::int32_t& tailFrom) const {
+    if (line < 0 || line >= LineCount() || offset < 0 || removed < 0) return false;
+    last = static_cast<std::size_t>(line);
+    if (offset > lines_[last].cells) return false;
     std::int64_t rest = static_cast<std::int64_t>(offset) + removed;
     while (rest >= lines_[last].cells && last + 1 < lines_.size()) {
         rest -= lines_[last].cells;
         ++last;
     }
     if (rest > lines_[last].cells) return false;
-    const std::int32_t tailFrom = static_cast<std::int32_t>(rest);
+    tailFrom = static_cast<std::int32_t>(rest);
+    return true;
+}
 
-    Colour before = Black;
-    if (offset > 0) {
-        before = ColourAt(line, offset - 1);
-    } else if (line > 0) {
-        before = ColourAt(line - 1, lines_[first - 1].cells - 1);
+bool ColourMarks::Replace(std::int32_t line, std::int32_t offset, std::int32_t removed,
+                          const Stretch& inserted) {
+    std::size_t last = 0;
+    std::int32_t tailFrom = 0;
+    if (!FindEnd(line, offset, removed, last, tailFrom) || inserted.cells < 0) return false;
+    std::int32_t previous = -1;
+    for (std::int32_t at : inserted.breaks) {
+        if (at <= previous || at >= inserted.cells) return false;
+        previous = at;
     }
+    const std::size_t first = static_cast<std::size_t>(line);
 
-    // What is left of the first old line, the new cells and what is left of the
-    // last old line form one stretch, which is cut into the new lines.
+    // What is left of the first old line, the inserted cells and what is left of
+    // the last old line form one stretch, which is cut into the new lines.
     std::vector<Run> joined;
     AppendSlice(lines_[first], 0, offset, joined);
-    AppendRun(joined, added, before);
+    std::int32_t coloured = 0;
+    for (const Run& run : inserted.runs) {
+        const std::int32_t k = std::min(run.length, inserted.cells - coloured);
+        AppendRun(joined, k, run.colour);
+        coloured += std::max(k, 0);
+    }
+    AppendRun(joined, inserted.cells - coloured, Black);
     AppendSlice(lines_[last], tailFrom, lines_[last].cells, joined);
-    std::int64_t joinedCells =
-        static_cast<std::int64_t>(offset) + added + (lines_[last].cells - tailFrom);
-    std::int64_t newCells = 0;
-    for (std::int32_t cells : newLineCells)
-        newCells += cells;
-    if (newCells != joinedCells) return false;
 
-    std::vector<Line> replacement(newLineCells.size());
+    // A new line ends at each inserted break; the first starts with what is
+    // left of the first old line and the last ends with the rest of the last.
+    std::vector<Line> replacement(inserted.breaks.size() + 1);
+    std::int32_t lineStart = -offset;
+    for (std::size_t i = 0; i < inserted.breaks.size(); ++i) {
+        replacement[i].cells = inserted.breaks[i] + 1 - lineStart;
+        lineStart = inserted.breaks[i] + 1;
+    }
+    replacement.back().cells = inserted.cells - lineStart + (lines_[last].cells - tailFrom);
+
     std::size_t runIndex = 0;
     std::int32_t usedOfRun = 0;
-    for (std::size_t i = 0; i < newLineCells.size(); ++i) {
-        Line& target = replacement[i];
-        target.cells = newLineCells[i];
+    for (Line& target : replacement) {
         std::int32_t wanted = target.cells;
         while (wanted > 0 && runIndex < joined.size()) {
             std::int32_t k = std::min(wanted, joined[runIndex].length - usedOfRun);
@@ -168,4 +213,26 @@ bool ColourMarks::Replace(std::int32_t line, std::int32_t offset, std::int32_t r
     for (std::size_t i = 0; i < replacement.size(); ++i)
         lines_[first + i] = std::move(replacement[i]);
     return true;
+}
+
+bool ColourMarks::Replace(std::int32_t line, std::int32_t offset, std::int32_t removed,
+                          std::int32_t added, const std::vector<std::int32_t>& newLineCells) {
+    std::size_t last = 0;
+    std::int32_t tailFrom = 0;
+    if (added < 0 || newLineCells.empty() || !FindEnd(line, offset, removed, last, tailFrom)) {
+        return false;
+    }
+    // The new lines must hold exactly what is left of the old ones and the new
+    // cells; their ends before the last are the inserted breaks.
+    Stretch inserted;
+    inserted.cells = added;
+    std::int64_t end = -static_cast<std::int64_t>(offset);
+    for (std::size_t i = 0; i + 1 < newLineCells.size(); ++i) {
+        end += newLineCells[i];
+        if (end < 1 || end > added) return false;
+        inserted.breaks.push_back(static_cast<std::int32_t>(end - 1));
+    }
+    if (end + newLineCells.back() != added + (lines_[last].cells - tailFrom)) return false;
+    inserted.runs.push_back({added, ColourBefore(line, offset)});
+    return Replace(line, offset, removed, inserted);
 }

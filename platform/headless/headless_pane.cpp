@@ -20,55 +20,6 @@ constexpr std::size_t UndoSteps = 100;
 constexpr char LineBreak = '\r';
 constexpr Colour Black = MakeColour(0, 0, 0);
 
-void AppendRun(ColourRuns& runs, std::int32_t length, Colour colour) {
-    if (length <= 0) return;
-    if (!runs.empty() && runs.back().colour == colour) {
-        runs.back().length += length;
-    } else {
-        runs.push_back({length, colour});
-    }
-}
-
-// Reads colour runs cell by cell from the front, so that cutting a long run list
-// into consecutive pieces costs one pass.
-class RunReader {
-  public:
-    explicit RunReader(const ColourRuns& runs) : runs_(runs) {}
-
-    // Appends the next `cells` cells to `out` (black where the runs fall short).
-    void Take(std::int32_t cells, ColourRuns& out) { Walk(cells, &out); }
-    void Skip(std::int32_t cells) { Walk(cells, nullptr); }
-
-  private:
-    void Walk(std::int32_t cells, ColourRuns* out) {
-        while (cells > 0 && index_ < runs_.size()) {
-            const ColourRun& run = runs_[index_];
-            std::int32_t k = std::min(cells, run.length - used_);
-            if (out != nullptr) AppendRun(*out, k, run.colour);
-            used_ += k;
-            cells -= k;
-            if (used_ >= run.length) {
-                ++index_;
-                used_ = 0;
-            }
-        }
-        if (out != nullptr) AppendRun(*out, cells, Black);
-    }
-
-    const ColourRuns& runs_;
-    std::size_t index_ = 0;
-    std::int32_t used_ = 0;
-};
-
-Colour ColourAt(const ColourRuns& runs, std::int32_t cell) {
-    std::int32_t position = 0;
-    for (const ColourRun& run : runs) {
-        if (cell < position + run.length) return run.colour;
-        position += run.length;
-    }
-    return Black;
-}
-
 template <typename Lines> std::int32_t CellsOf(const Lines& lines) {
     std::int32_t cells = 0;
     for (const auto& line : lines)
@@ -81,7 +32,7 @@ template <typename Lines> std::int32_t CellsOf(const Lines& lines) {
 HeadlessPane::HeadlessPane(int id, std::function<void(std::uint16_t code)> notify)
     : id_(id), notify_(std::move(notify)) {
     Block block;
-    block.lines.push_back(Line{std::string(), ColourRuns{{1, Black}}});
+    block.lines.push_back(Line());
     block.cells = 1;
     blocks_.push_back(std::move(block));
 }
@@ -156,10 +107,8 @@ HeadlessPane::Position HeadlessPane::Locate(std::int32_t index) {
 
 // ------------------------------------------------------------- text changes
 
-void HeadlessPane::Extract(std::int32_t from, std::int32_t to, std::string& text,
-                           ColourRuns& colours) {
+void HeadlessPane::Extract(std::int32_t from, std::int32_t to, std::string& text) {
     text.clear();
-    colours.clear();
     if (from >= to) return;
     Position a = Locate(from);
     Position b = Locate(to);
@@ -172,51 +121,47 @@ void HeadlessPane::Extract(std::int32_t from, std::int32_t to, std::string& text
         text.append(l.text, static_cast<std::size_t>(start),
                     static_cast<std::size_t>(std::min(end, size) - std::min(start, size)));
         if (end > size) text.push_back(LineBreak);
-        RunReader reader(l.colours);
-        reader.Skip(start);
-        reader.Take(end - start, colours);
     }
 }
 
 void HeadlessPane::Replace(std::int32_t from, std::int32_t to, const std::string& text,
-                           const ColourRuns& colours, Change* removed) {
+                           const ColourMarks::Stretch* colours, Change* removed) {
+    Position a = Locate(from);
+    Position b = Locate(to);
     if (removed != nullptr) {
         removed->position = from;
         removed->insertedLength = static_cast<std::int32_t>(text.size());
-        Extract(from, to, removed->removedText, removed->removedColours);
+        Extract(from, to, removed->removedText);
+        marks_.Copy(a.line, a.offset, to - from, removed->removedColours);
     }
-    Position a = Locate(from);
-    Position b = Locate(to);
+
+    // The text brings its colours, or takes the colour before it.
+    if (colours != nullptr) {
+        marks_.Replace(a.line, a.offset, to - from, *colours);
+    } else {
+        ColourMarks::Stretch inserted;
+        inserted.cells = static_cast<std::int32_t>(text.size());
+        for (std::size_t at = text.find(LineBreak); at != std::string::npos;
+             at = text.find(LineBreak, at + 1)) {
+            inserted.breaks.push_back(static_cast<std::int32_t>(at));
+        }
+        inserted.runs.push_back({inserted.cells, marks_.ColourBefore(a.line, a.offset)});
+        marks_.Replace(a.line, a.offset, to - from, inserted);
+    }
 
     // The first line up to `from`, the new text, and the last line from `to` on
-    // (with its line-break cell) make one run of characters that is cut into
-    // lines at its breaks.
-    std::string joined;
-    ColourRuns joinedColours;
-    {
-        const Line& first = LineAt(a.line);
-        joined.assign(first.text, 0, static_cast<std::size_t>(a.offset));
-        RunReader(first.colours).Take(a.offset, joinedColours);
-    }
+    // make one run of characters that is cut into lines at its breaks.
+    std::string joined(LineAt(a.line).text, 0, static_cast<std::size_t>(a.offset));
     joined += text;
-    RunReader(colours).Take(static_cast<std::int32_t>(text.size()), joinedColours);
-    {
-        const Line& last = LineAt(b.line);
-        joined.append(last.text, static_cast<std::size_t>(b.offset));
-        RunReader reader(last.colours);
-        reader.Skip(b.offset);
-        reader.Take(static_cast<std::int32_t>(last.text.size()) + 1 - b.offset, joinedColours);
-    }
+    joined.append(LineAt(b.line).text, static_cast<std::size_t>(b.offset));
 
     std::vector<Line> lines;
-    RunReader reader(joinedColours);
     std::size_t start = 0;
     for (;;) {
         std::size_t lineBreak = joined.find(LineBreak, start);
         std::size_t end = lineBreak == std::string::npos ? joined.size() : lineBreak;
         Line line;
         line.text.assign(joined, start, end - start);
-        reader.Take(static_cast<std::int32_t>(end - start) + 1, line.colours);
         lines.push_back(std::move(line));
         if (lineBreak == std::string::npos) break;
         start = lineBreak + 1;
@@ -379,12 +324,8 @@ void HeadlessPane::ReplaceSel(const char* text, bool canUndo) {
         return;
     }
 
-    // New text takes the colour of the character before it.
-    Colour colour = selStart_ > 0 ? CharColour(selStart_ - 1) : Black;
-    ColourRuns colours;
-    AppendRun(colours, static_cast<std::int32_t>(inserted.size()), colour);
     Change change;
-    Replace(selStart_, selEnd_, inserted, colours, canUndo ? &change : nullptr);
+    Replace(selStart_, selEnd_, inserted, nullptr, canUndo ? &change : nullptr);
     if (canUndo) {
         RecordChange(std::move(change));
     } else {
@@ -402,14 +343,15 @@ bool HeadlessPane::SetText(const char* text) {
     blocks_.clear();
     lineCount_ = 0;
     Block block;
+    std::vector<std::int32_t> lineCells;
     std::size_t start = 0;
     for (;;) {
         std::size_t lineBreak = all.find(LineBreak, start);
         std::size_t end = lineBreak == std::string::npos ? all.size() : lineBreak;
         Line line;
         line.text.assign(all, start, end - start);
-        line.colours.push_back({static_cast<std::int32_t>(end - start) + 1, Black});
-        block.cells += static_cast<std::int32_t>(end - start) + 1;
+        lineCells.push_back(static_cast<std::int32_t>(end - start) + 1);
+        block.cells += lineCells.back();
         block.lines.push_back(std::move(line));
         ++lineCount_;
         if (block.lines.size() == BlockLines) {
@@ -422,6 +364,7 @@ bool HeadlessPane::SetText(const char* text) {
     if (!block.lines.empty()) blocks_.push_back(std::move(block));
     cells_ = static_cast<std::int32_t>(all.size()) + 1;
     indexValid_ = false;
+    marks_.Reset(lineCells);
 
     selStart_ = selEnd_ = caret_ = 0;
     firstVisible_ = 0;
@@ -433,43 +376,23 @@ bool HeadlessPane::SetText(const char* text) {
 
 // ------------------------------------------------------------------ colours
 
-void HeadlessPane::Paint(std::int32_t from, std::int32_t to, Colour colour) {
-    Position a = Locate(from);
-    Position b = Locate(to);
-    for (std::int32_t line = a.line; line <= b.line; ++line) {
-        Line& l = LineAt(line);
-        std::int32_t cells = static_cast<std::int32_t>(l.text.size()) + 1;
-        std::int32_t start = line == a.line ? a.offset : 0;
-        std::int32_t end = line == b.line ? b.offset : cells;
-        if (start >= end) continue;
-        ColourRuns runs;
-        RunReader reader(l.colours);
-        reader.Take(start, runs);
-        AppendRun(runs, end - start, colour);
-        reader.Skip(end - start);
-        reader.Take(cells - end, runs);
-        l.colours = std::move(runs);
-    }
-}
-
 bool HeadlessPane::SetSelectionColour(Colour colour) {
-    if (selStart_ < selEnd_) Paint(selStart_, selEnd_, colour);
+    if (selStart_ < selEnd_) {
+        const Position start = Locate(selStart_);
+        marks_.PaintSpan(start.line, start.offset, selEnd_ - selStart_, colour);
+    }
     return true;
 }
 
 bool HeadlessPane::SetAllColour(Colour colour) {
-    for (Block& block : blocks_) {
-        for (Line& line : block.lines) {
-            line.colours.assign(1, {static_cast<std::int32_t>(line.text.size()) + 1, colour});
-        }
-    }
+    marks_.PaintAll(colour);
     return true;
 }
 
 Colour HeadlessPane::CharColour(std::int32_t index) {
     if (index < 0 || index >= TextLength()) return Black;
-    Position position = Locate(index);
-    return ColourAt(LineAt(position.line).colours, position.offset);
+    const Position position = Locate(index);
+    return marks_.ColourAt(position.line, position.offset);
 }
 
 // ---------------------------------------------------------------- scrolling
@@ -547,7 +470,7 @@ void HeadlessPane::Undo() {
         std::int32_t length = TextLength();
         std::int32_t from = std::clamp(it->position, 0, length);
         std::int32_t to = std::clamp(it->position + it->insertedLength, from, length);
-        Replace(from, to, it->removedText, it->removedColours, nullptr);
+        Replace(from, to, it->removedText, &it->removedColours, nullptr);
         caret = from + static_cast<std::int32_t>(it->removedText.size());
     }
     selStart_ = selEnd_ = caret_ = caret;
