@@ -1,6 +1,9 @@
+#include "platform/colour_history.h"
 #include "platform/colour_marks.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -87,6 +90,124 @@ TEST(ColourMarks, paint_keepsNeighboursAndForgetsBlackLines) {
     marks.PaintAll(K);
     for (std::int32_t line = 0; line < marks.LineCount(); ++line)
         EXPECT_TRUE(marks.Runs(line).empty());
+}
+
+// Cells as a plain list: each with its colour and whether it ends a line (the
+// last one is the last line's hidden cell).
+struct Cell {
+    Colour colour;
+    bool lineEnd;
+    bool operator==(const Cell&) const = default;
+};
+
+std::vector<Cell> Flat(const ColourMarks& marks) {
+    std::vector<Cell> cells;
+    for (std::int32_t line = 0; line < marks.LineCount(); ++line) {
+        for (std::int32_t cell = 0; cell < marks.LineCells(line); ++cell)
+            cells.push_back({marks.ColourAt(line, cell), cell + 1 == marks.LineCells(line)});
+    }
+    return cells;
+}
+
+// Line and offset of a cell index.
+std::pair<std::int32_t, std::int32_t> Locate(const std::vector<Cell>& cells, std::size_t index) {
+    std::int32_t line = 0;
+    std::int32_t offset = 0;
+    for (std::size_t i = 0; i < index; ++i) {
+        ++offset;
+        if (cells[i].lineEnd) {
+            ++line;
+            offset = 0;
+        }
+    }
+    return {line, offset};
+}
+
+// Random replacements (some sharing a history step, as merged typing does),
+// colourings, undos and redos, on the marks with a colour history and on a plain
+// list that keeps the removed cells of each change itself.
+TEST(ColourHistory, randomChangesUndosAndRedos_matchAPlainList) {
+    std::mt19937 random(11);
+    auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const Colour palette[] = {K, R, B};
+    ColourMarks marks;
+    marks.Reset({4, 1, 6, 3});
+    ColourHistory history;
+    std::vector<Cell> model = Flat(marks);
+    struct Change {
+        int step;
+        std::size_t at;
+        std::vector<Cell> removed;
+        std::vector<Cell> inserted;
+    };
+    std::vector<Change> changes;
+    std::size_t done = 0;
+    int step = 0;
+
+    for (int round = 0; round < 3000; ++round) {
+        const int what = below(10);
+        if (what < 5) {
+            const std::size_t at = static_cast<std::size_t>(below(static_cast<int>(model.size())));
+            const std::size_t removed = static_cast<std::size_t>(
+                below(static_cast<int>(std::min<std::size_t>(model.size() - at, 12))));
+            Change change{0, at, {model.begin() + at, model.begin() + at + removed}, {}};
+            ColourMarks::Stretch inserted;
+            inserted.cells = below(8);
+            for (std::int32_t i = 0; i < inserted.cells; ++i) {
+                const Cell cell{palette[below(3)], below(4) == 0};
+                if (cell.lineEnd) inserted.breaks.push_back(i);
+                inserted.runs.push_back({1, cell.colour});
+                change.inserted.push_back(cell);
+            }
+            const bool sameStep = done > 0 && done == changes.size() && below(4) == 0;
+            change.step = sameStep ? step : ++step;
+            const auto [line, offset] = Locate(model, at);
+            history.Note(marks, line, offset, static_cast<std::int32_t>(removed), inserted.cells,
+                         change.step);
+            ASSERT_TRUE(marks.Replace(line, offset, static_cast<std::int32_t>(removed), inserted));
+            model.erase(model.begin() + at, model.begin() + at + removed);
+            model.insert(model.begin() + at, change.inserted.begin(), change.inserted.end());
+            changes.resize(done);
+            changes.push_back(std::move(change));
+            done = changes.size();
+        } else if (what < 7) {
+            const std::size_t at = static_cast<std::size_t>(below(static_cast<int>(model.size())));
+            const std::size_t cells = std::min<std::size_t>(model.size() - at, below(15));
+            const Colour colour = palette[below(3)];
+            const auto [line, offset] = Locate(model, at);
+            marks.PaintSpan(line, offset, static_cast<std::int32_t>(cells), colour);
+            for (std::size_t i = at; i < at + cells; ++i)
+                model[i].colour = colour;
+        } else if (what < 9 && done > 0) {
+            // Undo one step: its changes last first, each giving back what it took.
+            const int target = changes[done - 1].step - 1;
+            for (; done > 0 && changes[done - 1].step > target; --done) {
+                Change& change = changes[done - 1];
+                const auto first = model.begin() + static_cast<std::ptrdiff_t>(change.at);
+                const auto last = first + static_cast<std::ptrdiff_t>(change.inserted.size());
+                change.inserted.assign(first, last);
+                model.erase(first, last);
+                model.insert(model.begin() + static_cast<std::ptrdiff_t>(change.at),
+                             change.removed.begin(), change.removed.end());
+            }
+            step = target;
+            ASSERT_EQ(history.Undo(marks, step), ColourHistory::Replay::Done);
+        } else if (done < changes.size()) {
+            const int target = changes[done].step;
+            for (; done < changes.size() && changes[done].step <= target; ++done) {
+                Change& change = changes[done];
+                const auto first = model.begin() + static_cast<std::ptrdiff_t>(change.at);
+                const auto last = first + static_cast<std::ptrdiff_t>(change.removed.size());
+                change.removed.assign(first, last);
+                model.erase(first, last);
+                model.insert(model.begin() + static_cast<std::ptrdiff_t>(change.at),
+                             change.inserted.begin(), change.inserted.end());
+            }
+            step = target;
+            ASSERT_EQ(history.Redo(marks, step), ColourHistory::Replay::Done);
+        }
+        ASSERT_EQ(Flat(marks), model) << "round " << round;
+    }
 }
 
 } // namespace

@@ -295,6 +295,31 @@ TYPED_TEST_P(PaneContract, undoGroup_undoesAsOneStep) {
     EXPECT_FALSE(this->pane().CanUndo());
 }
 
+TYPED_TEST_P(PaneContract, undo_givesRestoredTextTheColoursItHad) {
+    RichEdit_SetText(this->id(), "a\r\nb\r\nc\r\nd\r\ne");
+    RichEdit_SetLineColor(this->id(), 1, ColourRed);
+    RichEdit_SetLineColor(this->id(), 2, ColourBlue);
+    RichEdit_SetLineColor(this->id(), 3, ColourDarkGreen);
+    // One step of several changes, as an aid makes them: the red line replaced,
+    // the blue and the green line deleted, a magenta line inserted above.
+    RichEdit_BeginUndoGroup(this->id());
+    RichEdit_ReplaceLine(this->id(), 1, "B\r");
+    RichEdit_ReplaceRange(this->id(), RichEdit_LineIndex(this->id(), 2),
+                          RichEdit_LineIndex(this->id(), 4), "");
+    RichEdit_InsertAtLine(this->id(), 0, "new\r");
+    RichEdit_SetLineColor(this->id(), 0, ColourMagenta);
+    RichEdit_EndUndoGroup(this->id());
+    ASSERT_EQ(this->Text(), "new\r\na\r\nB\r\ne");
+    // A colour given after the step belongs to a line the step did not touch.
+    RichEdit_SetLineColor(this->id(), 3, ColourRed);
+
+    this->pane().Undo();
+    EXPECT_EQ(this->Text(), "a\r\nb\r\nc\r\nd\r\ne");
+    const Colour expected[] = {ColourBlack, ColourRed, ColourBlue, ColourDarkGreen, ColourRed};
+    for (std::int32_t line = 0; line < 5; ++line)
+        EXPECT_TRUE(this->LineIs(line, expected[line])) << line;
+}
+
 TYPED_TEST_P(PaneContract, notifications_changeWhenAskedForAndTheLimitAlways) {
     RichEdit_SetText(this->id(), "quiet");
     RichEdit_ReplaceRange(this->id(), 0, 1, "Q");
@@ -399,5 +424,6 @@ REGISTER_TYPED_TEST_SUITE_P(
     replaceLine_replacesTheLineWithItsBreak, linesThatDoNotExist_areLeftAlone,
     findText_forwardsFirstBackwardsLastIgnoringCase, colours_coverTheLineBreakAndPassToInsertedText,
     colours_areNeitherUndoStepsNorChanges, undoGroup_undoesAsOneStep,
-    notifications_changeWhenAskedForAndTheLimitAlways, scrolling_stopsAtBothEnds,
-    selectingAndChanging_leaveTheViewWhereItIs, wholeText_givesCrLfAndStopsAtTheCapacity);
+    undo_givesRestoredTextTheColoursItHad, notifications_changeWhenAskedForAndTheLimitAlways,
+    scrolling_stopsAtBothEnds, selectingAndChanging_leaveTheViewWhereItIs,
+    wholeText_givesCrLfAndStopsAtTheCapacity);

@@ -113,7 +113,9 @@ QtPane::QtPane(std::function<void(std::uint16_t code)> notify, QWidget* parent)
     setPalette(colours);
 
     connect(document(), &QTextDocument::contentsChange, this, &QtPane::OnContentsChange);
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] { undoStepAdded_ = true; });
     ResetLines();
+    NoteUndoState();
 }
 
 QtPane::~QtPane() = default;
@@ -250,11 +252,17 @@ void QtPane::ReplaceSel(const char* text, bool canUndo) {
     cursor.insertText(inserted, QTextCharFormat());
     cursor.endEditBlock();
     --ownEdit_;
+    if (canUndo) {
+        NoteChange(start, removed, static_cast<int>(inserted.size()));
+    } else {
+        // Older steps would no longer fit the text.
+        document()->clearUndoRedoStacks();
+        colourHistory_.Clear();
+    }
     FollowChange(start, removed, static_cast<int>(inserted.size()));
+    NoteUndoState();
     const std::int32_t caret = cursor.position();
     ApplySelection(PaneSelection{caret, caret});
-    // Older steps would no longer fit the text.
-    if (!canUndo) document()->clearUndoRedoStacks();
     if (changeNotification_) Notify(EN_CHANGE);
 }
 
@@ -266,6 +274,8 @@ bool QtPane::SetText(const char* text) {
     --ownEdit_;
     selectionPending_ = false;
     ResetLines();
+    colourHistory_.Clear();
+    NoteUndoState();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     if (changeNotification_) Notify(EN_CHANGE);
@@ -294,7 +304,7 @@ void QtPane::ResetLines() {
     }
 }
 
-void QtPane::FollowChange(int position, int removed, int added) {
+void QtPane::FollowChange(int position, int removed, int added, bool replayed) {
     const QTextDocument* doc = document();
     const QTextBlock first = doc->findBlock(position);
     if (!first.isValid()) {
@@ -308,10 +318,20 @@ void QtPane::FollowChange(int position, int removed, int added) {
         cells.push_back(block.length());
         if (block == last) break;
     }
-    // A change the marks cannot follow (it should not happen) leaves the text
-    // black rather than colours on the wrong characters.
+    // A change the marks cannot follow, or a replay that did not end with the
+    // document's lines (neither should happen), leaves the text black rather
+    // than colours on the wrong characters.
     const std::int32_t line = first.blockNumber();
-    if (!marks_.Replace(line, position - first.position(), removed, added, cells)) {
+    bool fits = true;
+    if (replayed) {
+        fits = marks_.LineCount() == doc->blockCount();
+        for (std::size_t i = 0; fits && i < cells.size(); ++i) {
+            fits = marks_.LineCells(line + static_cast<std::int32_t>(i)) == cells[i];
+        }
+    } else {
+        fits = marks_.Replace(line, position - first.position(), removed, added, cells);
+    }
+    if (!fits) {
         ResetLines();
         return;
     }
@@ -338,11 +358,48 @@ void QtPane::FollowChange(int position, int removed, int added) {
     }
 }
 
+void QtPane::NoteChange(int position, int removed, int added) {
+    const QTextBlock block = document()->findBlock(position);
+    if (!block.isValid()) {
+        colourHistory_.Clear();
+        return;
+    }
+    colourHistory_.Note(marks_, block.blockNumber(), position - block.position(), removed, added,
+                        document()->availableUndoSteps());
+}
+
+void QtPane::NoteUndoState() {
+    seenUndoSteps_ = document()->availableUndoSteps();
+    seenRedoSteps_ = document()->availableRedoSteps();
+    undoStepAdded_ = false;
+}
+
 void QtPane::OnContentsChange(int position, int removed, int added) {
     // The pane's own changes have been followed already.
     if (ownEdit_ > 0) return;
     if (removed == 0 && added == 0) return;
-    FollowChange(position, removed, added);
+    // The document reports an undo or a redo of a whole step (a merge, say) as
+    // one change from its first to its last character, as if all of it were new
+    // text. The history's counts tell an undo (fewer steps) and a redo (more
+    // steps, fewer to redo, none added) from a new change, and the colour
+    // history brings the colours back change by change.
+    const QTextDocument* doc = document();
+    const int undoSteps = doc->availableUndoSteps();
+    ColourHistory::Replay replay = ColourHistory::Replay::Nothing;
+    if (undoSteps < seenUndoSteps_) {
+        replay = colourHistory_.Undo(marks_, undoSteps);
+    } else if (undoSteps > seenUndoSteps_ && !undoStepAdded_ &&
+               doc->availableRedoSteps() < seenRedoSteps_) {
+        replay = colourHistory_.Redo(marks_, undoSteps);
+    } else {
+        NoteChange(position, removed, added);
+    }
+    if (replay == ColourHistory::Replay::Failed) {
+        ResetLines();
+    } else {
+        FollowChange(position, removed, added, replay == ColourHistory::Replay::Done);
+    }
+    NoteUndoState();
     if (changeNotification_) Notify(EN_CHANGE);
 }
 
@@ -686,6 +743,7 @@ void QtPane::EndUndoGroup() {
     ++ownEdit_;
     undoGroupCursor_.endEditBlock();
     --ownEdit_;
+    NoteUndoState();
 }
 
 void QtPane::Notify(std::uint16_t code) {

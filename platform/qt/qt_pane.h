@@ -13,10 +13,13 @@
 // change never touches the document: it adds no undo step, reports no change
 // and needs no new layout, which keeps colouring every line of a large file
 // cheap. The marks follow every text change through the document's
-// contentsChange signal (typing, pasting, undo), or directly for the pane's own
-// replacements; new text takes the colour of the character before it.
+// contentsChange signal (typing, pasting), or directly for the pane's own
+// replacements; new text takes the colour of the character before it. Undo and
+// redo give back the colours the text had, from a ColourHistory kept beside the
+// document's own undo history.
 #pragma once
 
+#include "platform/colour_history.h"
 #include "platform/colour_marks.h"
 #include "platform/gap_vector.h"
 #include "platform/pane.h"
@@ -116,8 +119,15 @@ class QtPane : public QPlainTextEdit, public Pane {
 
     void OnContentsChange(int position, int removed, int added);
     // Brings the colour marks and the encoded lines in line with a change of
-    // the text.
-    void FollowChange(int position, int removed, int added);
+    // the text. `replayed`: the colour history has brought the marks in line
+    // already (an undo or a redo), so they are only checked against the lines.
+    void FollowChange(int position, int removed, int added, bool replayed = false);
+    // Notes a change in the colour history, after the document made it and
+    // before the marks follow it.
+    void NoteChange(int position, int removed, int added);
+    // Remembers the counts of the document's undo history, against which the
+    // next change is told apart as an undo, a redo or a new change.
+    void NoteUndoState();
     void ResetLines();
     // The bytes of a line without its break, encoded once and kept until the
     // line changes.
@@ -132,6 +142,11 @@ class QtPane : public QPlainTextEdit, public Pane {
 
     std::function<void(std::uint16_t)> notify_;
     ColourMarks marks_;
+    ColourHistory colourHistory_;
+    int seenUndoSteps_ = 0;
+    int seenRedoSteps_ = 0;
+    // The document's undo history gained a step since NoteUndoState.
+    bool undoStepAdded_ = false;
     // The encoded bytes of each line, by line number. Reading a line from the
     // document costs a block search and a string copy (about a microsecond);
     // the aids read lines hundreds of thousands of times.
