@@ -143,6 +143,14 @@ TEST(ColourHistory, randomChangesUndosAndRedos_matchAPlainList) {
     std::vector<Change> changes;
     std::size_t done = 0;
     int step = 0;
+    // Puts `in` where the cells of `out` lie from `at` on, keeping them in `out`.
+    auto swapCells = [&model](std::size_t at, std::vector<Cell>& out, const std::vector<Cell>& in) {
+        const auto first = model.begin() + static_cast<std::ptrdiff_t>(at);
+        const auto last = first + static_cast<std::ptrdiff_t>(out.size());
+        out.assign(first, last);
+        model.erase(first, last);
+        model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), in.begin(), in.end());
+    };
 
     for (int round = 0; round < 3000; ++round) {
         const int what = below(10);
@@ -183,12 +191,7 @@ TEST(ColourHistory, randomChangesUndosAndRedos_matchAPlainList) {
             const int target = changes[done - 1].step - 1;
             for (; done > 0 && changes[done - 1].step > target; --done) {
                 Change& change = changes[done - 1];
-                const auto first = model.begin() + static_cast<std::ptrdiff_t>(change.at);
-                const auto last = first + static_cast<std::ptrdiff_t>(change.inserted.size());
-                change.inserted.assign(first, last);
-                model.erase(first, last);
-                model.insert(model.begin() + static_cast<std::ptrdiff_t>(change.at),
-                             change.removed.begin(), change.removed.end());
+                swapCells(change.at, change.inserted, change.removed);
             }
             step = target;
             ASSERT_EQ(history.Undo(marks, step), ColourHistory::Replay::Done);
@@ -196,12 +199,7 @@ TEST(ColourHistory, randomChangesUndosAndRedos_matchAPlainList) {
             const int target = changes[done].step;
             for (; done < changes.size() && changes[done].step <= target; ++done) {
                 Change& change = changes[done];
-                const auto first = model.begin() + static_cast<std::ptrdiff_t>(change.at);
-                const auto last = first + static_cast<std::ptrdiff_t>(change.removed.size());
-                change.removed.assign(first, last);
-                model.erase(first, last);
-                model.insert(model.begin() + static_cast<std::ptrdiff_t>(change.at),
-                             change.inserted.begin(), change.inserted.end());
+                swapCells(change.at, change.removed, change.inserted);
             }
             step = target;
             ASSERT_EQ(history.Redo(marks, step), ColourHistory::Replay::Done);
