@@ -408,12 +408,8 @@ bool QtPane::SetSelectionColour(Colour colour) {
     const std::int32_t from = selection.Start();
     const std::int32_t to = selection.End();
     if (from >= to) return true;
-    QTextBlock block = document()->findBlock(from);
-    std::int32_t line = block.blockNumber();
-    for (; block.isValid() && block.position() < to; block = block.next(), ++line) {
-        const std::int32_t start = block.position();
-        marks_.Paint(line, from - start, to - start, colour);
-    }
+    const QTextBlock block = document()->findBlock(from);
+    marks_.PaintSpan(block.blockNumber(), from - block.position(), to - from, colour);
     viewport()->update();
     return true;
 }
