@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -136,7 +137,7 @@ std::int32_t CopyLine(std::int32_t line, std::int32_t lineCount, char* buffer,
     const std::int32_t size = static_cast<std::int32_t>(bytes.size());
     const bool hasBreak = line + 1 < lineCount;
     const std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
-    bytes.copy(buffer, static_cast<std::size_t>(std::min(n, size)));
+    std::memcpy(buffer, bytes.data(), static_cast<std::size_t>(std::min(n, size)));
     if (n > size) buffer[size] = '\r';
     return n;
 }
