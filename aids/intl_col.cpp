@@ -1,36 +1,19 @@
 #include "aids/intl_col.h"
 
+#include "aids/aid_scope.h"
+#include "aids/intl_mnu.h"
+#include "app/file_kinds.h"
 #include "panes/richedit.h"
 
-#include <cstring>
-
-namespace {
-
-constexpr int LineCapacity = 320;
-constexpr int SeparatorLength = 11;
-
-bool IsDialogText(FileKind kind) {
-    return kind == DialogIni || kind == DialogCprIni || kind == DialogProgIni;
-}
-
-// Eleven hyphens, or hyphen and blank alternating over eleven characters.
-bool IsMenuSeparator(const char* line, int length) {
-    if (length < SeparatorLength) return false;
-    return std::memcmp(line, "-----------", SeparatorLength) == 0 ||
-           std::memcmp(line, "- - - - - -", SeparatorLength) == 0;
-}
-
-} // namespace
-
 void ColourPane(FileKind& kind, int pane) {
-    // Colour requests may be reported as changes of the translation; colouring
-    // alone must never make it count as changed.
-    const std::int32_t modified = appState.modified;
+    // Colouring alone never makes the translation count as changed.
+    const KeepModifiedAsFound keepModified;
     const std::int32_t lineCount = RichEdit_GetLineCount(pane);
     // Everything black first, so that marks of an earlier colouring or check go.
     RichEdit_SetAllTextColor(pane, ColourBlack);
-    RichEdit_SetRedraw(pane, false);
+    const DrawingOffForRun drawingOff{pane};
 
+    const LineColouring colouring = FileKindRowOf(kind).colouring;
     // In a mask file everything from the first "&" line after the header on is the
     // trailing block.
     bool inTrailingBlock = false;
@@ -42,24 +25,21 @@ void ColourPane(FileKind& kind, int pane) {
             RichEdit_SetLineColor(pane, i, ColourDarkGreen);
             continue;
         }
-        if (IsDialogText(kind)) {
+        if (colouring == LineColouring::DialogText) {
             if (line[0] == '[') {
                 RichEdit_SetLineColor(pane, i, ColourBlue);
             } else if (line[0] == ';' || line[0] == '!') {
                 RichEdit_SetLineColor(pane, i, ColourDarkGreen);
             }
-        } else if (kind == Mask) {
+        } else if (colouring == LineColouring::Mask) {
             if (i == 0) {
                 RichEdit_SetLineColor(pane, i, ColourBlue);
             } else if (line[0] == '&') {
                 RichEdit_SetLineColor(pane, i, ColourDarkGreen);
                 inTrailingBlock = true;
             }
-        } else if (kind == Menu) {
+        } else if (colouring == LineColouring::Menu) {
             if (IsMenuSeparator(line, length)) RichEdit_SetLineColor(pane, i, ColourBlue);
         }
     }
-
-    appState.modified = modified;
-    RichEdit_SetRedraw(pane, true);
 }

@@ -5,7 +5,9 @@
 // original's progress; it only inserts lines, never changes or removes one.
 #include "aids/intlappl.h"
 
+#include "aids/aid_scope.h"
 #include "aids/entry_line.h"
+#include "aids/findings.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
 #include "text/string00.h"
@@ -81,12 +83,12 @@ void MergeHeader(MergeRun& run, std::int32_t k, int n) {
         run.text.insert(run.text.begin(), '\r');
         run.text.push_back('\r');
         if (!InsertIntoTranslation(run, run.t, run.text)) return;
-        RichEdit_SetLineColor(TranslationPane, run.t + 1, InsertedColour);
+        MarkLine(TranslationPane, run.t + 1, InsertedColour, Rules::Inserted);
         run.t += 2;
     } else {
         run.text.append("\r\r");
         if (!InsertIntoTranslation(run, 0, run.text)) return;
-        RichEdit_SetLineColor(TranslationPane, 0, InsertedColour);
+        MarkLine(TranslationPane, 0, InsertedColour, Rules::Inserted);
         run.t = 1;
     }
 }
@@ -108,14 +110,15 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
 
     // The entry is missing: carry it over whole, with its line end.
     std::int32_t length = n;
-    if (run.kind != DialogProgIni && run.a[0] == '#' && PretranslateStandardEntry(run.a, length)) {
+    if (run.kind != FileKind::DialogProgIni && run.a[0] == '#' &&
+        PretranslateStandardEntry(run.a, length)) {
         run.text.assign(run.a, static_cast<std::size_t>(length));
     } else {
         ReadWholeLine(OriginalPane, k, run.a, n, run.text);
         run.text.push_back('\r');
     }
     if (!InsertIntoTranslation(run, run.t, run.text)) return;
-    RichEdit_SetLineColor(TranslationPane, run.t, InsertedColour);
+    MarkLine(TranslationPane, run.t, InsertedColour, Rules::Inserted);
     run.t += 1;
 }
 
@@ -239,7 +242,7 @@ void MergeEntries(FileKind& kind) {
 
     // Every insertion and colouring moves the selection. The whole merge undoes
     // as one step.
-    RichEdit_SetRedraw(TranslationPane, false);
+    const DrawingOffForRun drawingOff{TranslationPane};
     RichEdit_BeginUndoGroup(TranslationPane);
 
     run.t = 0;
@@ -261,5 +264,4 @@ void MergeEntries(FileKind& kind) {
     }
 
     RichEdit_EndUndoGroup(TranslationPane);
-    RichEdit_SetRedraw(TranslationPane, true);
 }

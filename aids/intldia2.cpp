@@ -5,7 +5,9 @@
 // Only colours change: the text, the scroll positions and `modified` stay.
 #include "aids/intldia2.h"
 
+#include "aids/aid_scope.h"
 #include "aids/entry_line.h"
+#include "aids/findings.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
 #include "text/string00.h"
@@ -43,13 +45,13 @@ void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e, bool originalU
                 inSection = OpensRememberedSection(run.header, run.y, t, p);
                 if (inSection) run.searchStart = m;
             } else {
-                RichEdit_SetLineColor(TranslationPane, m, FaultColour);
+                MarkLine(TranslationPane, m, FaultColour, Rules::HeaderWithoutBracket);
             }
             continue;
         }
         case LineClass::StandardEntry:
             if (!IsWellFormedStandardEntry(run.y, t)) {
-                RichEdit_SetLineColor(TranslationPane, m, FaultColour);
+                MarkLine(TranslationPane, m, FaultColour, Rules::MalformedStandardEntry);
             }
             continue;
         case LineClass::Comment:
@@ -59,18 +61,23 @@ void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e, bool originalU
         }
         int effective = t;
         bool unbalanced = false;
-        if (run.kind == DialogIni) {
+        if (run.kind == FileKind::DialogIni) {
             const QuoteScan scan = ScanQuotes(run.y, t);
             effective = scan.effectiveLength;
             unbalanced = scan.unbalanced;
-            if (unbalanced) RichEdit_SetLineColor(TranslationPane, m, FaultColour);
+            if (unbalanced) MarkLine(TranslationPane, m, FaultColour, Rules::UnbalancedQuotes);
         }
         if (inSection && SameStart(run.y, effective, run.x, n, e)) {
-            const bool inOrder =
-                IsWellFormedReference(run.y, t) && !unbalanced && !originalUnbalanced;
-            const Colour mark = inOrder ? InOrderColour : FaultColour;
-            RichEdit_SetLineColor(OriginalPane, k, mark);
-            RichEdit_SetLineColor(TranslationPane, m, mark);
+            if (!IsWellFormedReference(run.y, t)) {
+                MarkLine(OriginalPane, k, FaultColour, Rules::ReferenceBecameText);
+                MarkLine(TranslationPane, m, FaultColour, Rules::ReferenceBecameText);
+            } else if (unbalanced || originalUnbalanced) {
+                MarkLine(OriginalPane, k, FaultColour, Rules::ReferencePairUnbalancedQuotes);
+                MarkLine(TranslationPane, m, FaultColour, Rules::ReferencePairUnbalancedQuotes);
+            } else {
+                RichEdit_SetLineColor(OriginalPane, k, InOrderColour);
+                RichEdit_SetLineColor(TranslationPane, m, InOrderColour);
+            }
             return;
         }
     }
@@ -83,12 +90,12 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
 
     int effective = n;
     bool unbalanced = false;
-    if (run.kind == DialogIni) {
+    if (run.kind == FileKind::DialogIni) {
         const QuoteScan scan = ScanQuotes(run.x, n);
         effective = scan.effectiveLength;
         unbalanced = scan.unbalanced;
         // Still classified below: a header with a stray quote sets the section.
-        if (unbalanced) RichEdit_SetLineColor(OriginalPane, k, FaultColour);
+        if (unbalanced) MarkLine(OriginalPane, k, FaultColour, Rules::UnbalancedQuotes);
     }
 
     switch (ClassifyLine(run.x, n)) {
@@ -98,13 +105,13 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
             RememberHeader(run.header, run.x, p);
         } else {
             // Malformed: the remembered header keeps the previous section.
-            RichEdit_SetLineColor(OriginalPane, k, FaultColour);
+            MarkLine(OriginalPane, k, FaultColour, Rules::HeaderWithoutBracket);
         }
         return;
     }
     case LineClass::StandardEntry:
         if (!IsWellFormedStandardEntry(run.x, n)) {
-            RichEdit_SetLineColor(OriginalPane, k, FaultColour);
+            MarkLine(OriginalPane, k, FaultColour, Rules::MalformedStandardEntry);
         }
         return;
     case LineClass::Comment:
@@ -116,7 +123,7 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
     const int e = ReferenceMarker(run.x, effective);
     if (e == 0) return; // a plain entry or an other line
     if (!IsReferenceClosed(run.x, effective, e)) {
-        RichEdit_SetLineColor(OriginalPane, k, FaultColour);
+        MarkLine(OriginalPane, k, FaultColour, Rules::MalformedReference);
         return;
     }
     FindCounterpart(run, k, n, e, unbalanced);
@@ -125,12 +132,9 @@ void CheckOriginalLine(CheckRun& run, std::int32_t k) {
 } // namespace
 
 void CheckEntries(FileKind& kind) {
-    // Colour requests may raise change notifications; the check alone must never
-    // make the translation count as changed.
-    const std::int32_t modifiedBefore = appState.modified;
-
-    RichEdit_SetRedraw(OriginalPane, false);
-    RichEdit_SetRedraw(TranslationPane, false);
+    // The check alone never makes the translation count as changed.
+    const KeepModifiedAsFound keepModified;
+    const DrawingOffForRun drawingOff{OriginalPane, TranslationPane};
 
     const std::int32_t originalLines = RichEdit_GetLineCount(OriginalPane);
     CheckRun run;
@@ -146,11 +150,8 @@ void CheckEntries(FileKind& kind) {
     for (std::int32_t k = 0; k < originalLines; ++k)
         CheckOriginalLine(run, k);
 
+    // Back to the first visible lines before drawing comes on again, so that the
+    // panes are seen unmoved.
     RichEdit_ScrollToLine(OriginalPane, firstVisibleOriginal);
     RichEdit_ScrollToLine(TranslationPane, firstVisibleTranslation);
-
-    RichEdit_SetRedraw(OriginalPane, true);
-    RichEdit_SetRedraw(TranslationPane, true);
-
-    appState.modified = modifiedBefore;
 }

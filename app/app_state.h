@@ -2,9 +2,13 @@
 // state. The documents themselves live only in the panes.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 
-enum FileKind : std::int32_t {
+// The kinds of file the program knows, recognised by the end of the name; the
+// numbers are those the other parts test.
+enum class FileKind : std::int32_t {
     Other = 0,
     DialogIni = 1,
     Mask = 2,
@@ -15,9 +19,6 @@ enum FileKind : std::int32_t {
 
 // Capacity of a path buffer, its NUL included.
 constexpr int PathCapacity = 260;
-
-// Handles of the window system are opaque to the program.
-using Handle = void*;
 
 struct AppState {
     std::int32_t modified;
@@ -43,6 +44,9 @@ struct AppState {
     // error): saving over its file asks first, since the rest of the file would
     // be lost.
     std::int32_t translationCut;
+    // The pane a search or a step to a red line acted on last (0: none yet);
+    // the keys act on it when no pane has the focus.
+    std::int32_t paneInUse;
 };
 
 extern AppState appState;

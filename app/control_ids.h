@@ -1,7 +1,7 @@
 // Ids of the controls of MainWindow and of the commands the program sends itself.
 #pragma once
 
-#include <cstdint>
+#include "platform/platform.h"
 
 constexpr int IdOriginalPathEdit = 1000;
 constexpr int IdTranslationPathEdit = 1001;
@@ -45,7 +45,9 @@ constexpr int LoadOriginalCommand = 2001;
 constexpr int LoadTranslationCommand = 2002;
 constexpr int CaretPositionCommand = 3001;
 
-// A command number: control id in the low 16 bits, notification code in the high.
-constexpr std::uint32_t MakeCommand(int id, std::uint16_t code = 0) {
-    return (static_cast<std::uint32_t>(code) << 16) | (static_cast<std::uint32_t>(id) & 0xFFFF);
-}
+// Commands of keys that have no button (see resources/accelerators.cpp).
+constexpr int FindNextCommand = 3002;
+constexpr int FindPreviousCommand = 3003;
+constexpr int FocusSearchCommand = 3004;
+constexpr int NextRedLineCommand = 3005;
+constexpr int PreviousRedLineCommand = 3006;

@@ -9,10 +9,11 @@ int main(int argc, char* argv[]) {
     appState.instanceHandle = &application;
     QtPlatform platform;
     SetPlatform(&platform);
+    platform.SetWindowProcedures(MainWindowProcedures());
+    // Window creation runs as the window is built: settings, pane set-up, first
+    // layout and the posted start-up loads, all before the window appears; the
+    // loads run once the event loop starts.
     platform.BuildMainWindow();
-    // Settings, pane set-up, first layout and the posted start-up loads, all
-    // before the window appears; the loads run once the event loop starts.
-    InitMainWindow();
     platform.ShowMainWindow();
     application.Run();
     SetPlatform(nullptr);

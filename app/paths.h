@@ -1,6 +1,8 @@
 // How paths look on the system the program runs on.
 #pragma once
 
+#include <string>
+
 // The remembered path used when the settings file has none: the current folder,
 // written the native way.
 const char* DefaultRememberedPath();
@@ -10,3 +12,7 @@ char PathSeparator();
 // they do, a chosen path keeps its case and name endings are compared without
 // regard to case.
 bool FileNamesAreCaseSensitive();
+
+// The text of a path buffer: its first `length` characters (never beyond the
+// buffer), ended early by a NUL among them.
+std::string PathText(const char* path, int length);

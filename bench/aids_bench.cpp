@@ -1,6 +1,7 @@
 // "i-Check" and "i-Merge" on the generated dialog-text pair of 1,000,000 bytes.
 #include "app/app_state.h"
 #include "app/control_ids.h"
+#include "app/main_window.h"
 #include "common/generated_pair.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
@@ -15,12 +16,13 @@ struct BigPair_Panes {
     HeadlessPlatform platform;
     BigPair_Panes() {
         SetPlatform(&platform);
+        platform.SetWindowProcedures(CommandProcedures());
         ResetAppState();
         platform.PaneById(OriginalPane).SetTextLimit(TranslationLimit);
         platform.PaneById(TranslationPane).SetTextLimit(TranslationLimit);
         RichEdit_SetText(OriginalPane, BigPair().original.c_str());
         RichEdit_SetText(TranslationPane, BigPair().translation.c_str());
-        appState.fileKind = DialogIni;
+        appState.fileKind = FileKind::DialogIni;
     }
     ~BigPair_Panes() { SetPlatform(nullptr); }
 };

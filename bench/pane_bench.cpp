@@ -3,6 +3,7 @@
 // line's start, colouring a line, and inserting thousands of lines in sequence
 // (a merge).
 #include "app/control_ids.h"
+#include "app/main_window.h"
 #include "common/generated_pair.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
@@ -20,6 +21,7 @@ struct BigPane {
     HeadlessPlatform platform;
     BigPane() {
         SetPlatform(&platform);
+        platform.SetWindowProcedures(CommandProcedures());
         RichEdit_SetText(TranslationPane, BigText().c_str());
     }
     ~BigPane() { SetPlatform(nullptr); }

@@ -39,6 +39,19 @@ const std::vector<ColourMarks::Run>& ColourMarks::Runs(std::int32_t line) const 
     return lines_[static_cast<std::size_t>(line)].runs;
 }
 
+bool ColourMarks::LineHasColour(std::int32_t line, Colour colour, bool withBreak) const {
+    if (line < 0 || line >= LineCount()) return false;
+    const Line& target = lines_[static_cast<std::size_t>(line)];
+    std::int32_t cells = target.cells - (withBreak ? 0 : 1);
+    for (const Run& run : target.runs) {
+        if (cells <= 0) break;
+        if (run.colour == colour) return true;
+        cells -= run.length;
+    }
+    // Cells beyond the runs are black.
+    return colour == Black && cells > 0;
+}
+
 void ColourMarks::AppendRun(std::vector<Run>& runs, std::int32_t length, Colour colour) {
     if (length <= 0) return;
     if (!runs.empty() && runs.back().colour == colour) {

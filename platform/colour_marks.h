@@ -41,6 +41,10 @@ class ColourMarks {
     Colour ColourAt(std::int32_t line, std::int32_t cell) const;
     // The runs of a line, in order; empty when the whole line is black.
     const std::vector<Run>& Runs(std::int32_t line) const;
+    // Whether a cell of the line has the colour; its last cell, the break,
+    // counts only `withBreak` (the last line's stands for no character). False
+    // for a line that does not exist.
+    bool LineHasColour(std::int32_t line, Colour colour, bool withBreak) const;
 
     // The colour that new text at cell `cell` of `line` takes: that of the cell
     // before it, the previous line's break at a line start; black at the very

@@ -33,7 +33,7 @@ TEST_F(AidsTest, Check_leavesModifiedScrollPositionsAndDrawingAsTheyWere) {
         RichEdit_ScrollToLine(OriginalPane, 25);
         RichEdit_ScrollToLine(TranslationPane, 7);
         appState.modified = modified;
-        appState.fileKind = DialogIni;
+        appState.fileKind = FileKind::DialogIni;
 
         platform.SendCommand(MakeCommand(IdCheck));
 
@@ -54,9 +54,9 @@ TEST_F(AidsTest, Merge_marksAChangeOnlyWhenItInsertsAndUndoesAsOneStep) {
         FileKind kind;
         std::string original, translation, merged;
     } cases[] = {
-        {DialogIni, xy, "[A]\r\nX=1\r\n", xy},
-        {DialogIni, xy, xy, xy},
-        {DialogCprIni, xy + "[B]\r\nP=1\r\nQ=1\r\n[C]\r\nZ=1\r\n", "[B]\r\nQ=1\r\n",
+        {FileKind::DialogIni, xy, "[A]\r\nX=1\r\n", xy},
+        {FileKind::DialogIni, xy, xy, xy},
+        {FileKind::DialogCprIni, xy + "[B]\r\nP=1\r\nQ=1\r\n[C]\r\nZ=1\r\n", "[B]\r\nQ=1\r\n",
          xy + "\r\n[B]\r\nP=1\r\nQ=1\r\n\r\n[C]\r\nZ=1\r\n"},
     };
     HeadlessPane& pane = platform.PaneById(TranslationPane);
@@ -86,7 +86,7 @@ TEST_F(AidsTest, Merge_stopsAtTheFirstInsertionAFullTranslationRefuses) {
     SetPaneText(TranslationPane, "[A]\r\nX=1\r\n");
     // Room for 'Y=2' but not for the long line after it.
     platform.PaneById(TranslationPane).SetTextLimit(RichEdit_GetTextLength(TranslationPane) + 10);
-    appState.fileKind = DialogIni;
+    appState.fileKind = FileKind::DialogIni;
 
     platform.SendCommand(MakeCommand(IdMerge));
 

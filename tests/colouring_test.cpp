@@ -18,17 +18,19 @@ struct Picture {
 };
 
 const Picture pictures[] = {
-    {"dialogHeadingsCommentsAndEntries", DialogIni, "[MAIN]\r\n;note\r\n!note\r\nK=\"v\"\r\n",
-     "BGGK-"},
-    {"cprAndProgFollowTheSameRules", DialogCprIni, "x\r\n[A\r\n!c", "KBG"},
-    {"progToo", DialogProgIni, "[A]\r\n K=1\r\n;c", "BKG"},
-    {"maskHeaderAlwaysBlueAndTrailingBlockGreen", Mask, "h\r\nbody\r\n&\r\nany\r\nthing", "BKGGG"},
-    {"maskAmpersandOnTheHeaderStartsNoTrailingBlock", Mask, "&h\r\nbody\r\n&x\r\nafter", "BKGG"},
-    {"maskEmptyLastLineStaysBlack", Mask, "h\r\n&\r\n", "BG-"},
-    {"menuSeparatorsNeedElevenCharacters", Menu,
+    {"dialogHeadingsCommentsAndEntries", FileKind::DialogIni,
+     "[MAIN]\r\n;note\r\n!note\r\nK=\"v\"\r\n", "BGGK-"},
+    {"cprAndProgFollowTheSameRules", FileKind::DialogCprIni, "x\r\n[A\r\n!c", "KBG"},
+    {"progToo", FileKind::DialogProgIni, "[A]\r\n K=1\r\n;c", "BKG"},
+    {"maskHeaderAlwaysBlueAndTrailingBlockGreen", FileKind::Mask, "h\r\nbody\r\n&\r\nany\r\nthing",
+     "BKGGG"},
+    {"maskAmpersandOnTheHeaderStartsNoTrailingBlock", FileKind::Mask, "&h\r\nbody\r\n&x\r\nafter",
+     "BKGG"},
+    {"maskEmptyLastLineStaysBlack", FileKind::Mask, "h\r\n&\r\n", "BG-"},
+    {"menuSeparatorsNeedElevenCharacters", FileKind::Menu,
      "----------\r\n-----------more\r\n- - - - - -\r\n-- - - - - -\r\n-----------", "KBBKB"},
-    {"otherKindIsAllBlack", Other, "[A]\r\n;c\r\n-----------", "KKK"},
-    {"emptyPaneStaysBlack", DialogIni, "", "-"},
+    {"otherKindIsAllBlack", FileKind::Other, "[A]\r\n;c\r\n-----------", "KKK"},
+    {"emptyPaneStaysBlack", FileKind::DialogIni, "", "-"},
 };
 
 // The colour button colours both panes by the current kind, over the marks of an

@@ -65,9 +65,11 @@ TEST(EntryLine, Values_quotedOrUnquotedAndMissingValuesEqualOnlyEachOther) {
         bool present;
         std::string value;
     } cases[] = {
-        {DialogIni, "K=\"text\" ;c\r", true, "text"},   {DialogIni, "K=\"\"\r", true, ""},
-        {DialogIni, "K=\"text\r", false, ""},           {DialogIni, "K=text\r", false, ""},
-        {DialogCprIni, "K=a text  \r", true, "a text"},
+        {FileKind::DialogIni, "K=\"text\" ;c\r", true, "text"},
+        {FileKind::DialogIni, "K=\"\"\r", true, ""},
+        {FileKind::DialogIni, "K=\"text\r", false, ""},
+        {FileKind::DialogIni, "K=text\r", false, ""},
+        {FileKind::DialogCprIni, "K=a text  \r", true, "a text"},
     };
     for (const Case& c : cases) {
         const EntryValue v = ValueOf(c.kind, c.line.data(), Length(c.line));
@@ -77,8 +79,8 @@ TEST(EntryLine, Values_quotedOrUnquotedAndMissingValuesEqualOnlyEachOther) {
         }
     }
     auto same = [](const std::string& a, const std::string& b) {
-        return SameValue(a.data(), ValueOf(DialogIni, a.data(), Length(a)), b.data(),
-                         ValueOf(DialogIni, b.data(), Length(b)));
+        return SameValue(a.data(), ValueOf(FileKind::DialogIni, a.data(), Length(a)), b.data(),
+                         ValueOf(FileKind::DialogIni, b.data(), Length(b)));
     };
     EXPECT_TRUE(same("A=\"x\r", "B=y\r"));
     EXPECT_FALSE(same("A=\"x\r", "C=\"\"\r"));

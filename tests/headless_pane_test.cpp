@@ -25,7 +25,7 @@ class HeadlessPaneHarness {
     class RecordingPlatform : public HeadlessPlatform {
       public:
         explicit RecordingPlatform(std::vector<std::uint16_t>& codes) : codes_(codes) {}
-        bool SendCommand(std::uint32_t command) override {
+        bool SendCommand(std::uint32_t command, CommandParameter = 0) override {
             if ((command & 0xFFFF) == TranslationPane) {
                 codes_.push_back(static_cast<std::uint16_t>(command >> 16));
             }

@@ -2,6 +2,7 @@
 #include "documents/loading.h"
 #include "documents_fixture.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -21,18 +22,19 @@ TEST_F(LoadingTest, kindAndButtonsFollowTheEndOfTheName) {
     };
     // Where file names distinguish case, a name keeps its case and still counts
     // by its ending.
-    const FileKind lower = FileNamesAreCaseSensitive() ? DialogIni : Other;
+    const FileKind lower = FileNamesAreCaseSensitive() ? FileKind::DialogIni : FileKind::Other;
     const Case cases[] = {
-        {"DIALOG.INI", "[A]\r\n", DialogIni, true, true, DialogIni},
-        {"XDIALOG.INI", "[A]\r\n", DialogIni, true, true, DialogIni},
-        {"DIALOGCPR.INI", "[A]\r\n", DialogCprIni, true, true, DialogCprIni},
-        {"DIALOGPROG.INI", "[A]\r\n", DialogProgIni, true, false, DialogProgIni},
-        {"MENU001.MNU", "M0100      K1:A:'x\r\n", Menu, true, false, Menu},
-        {"MASK0001.MSK", " 60  10   3\r\nbody\r\n", Mask, false, false, Mask},
+        {"DIALOG.INI", "[A]\r\n", FileKind::DialogIni, true, true, FileKind::DialogIni},
+        {"XDIALOG.INI", "[A]\r\n", FileKind::DialogIni, true, true, FileKind::DialogIni},
+        {"DIALOGCPR.INI", "[A]\r\n", FileKind::DialogCprIni, true, true, FileKind::DialogCprIni},
+        {"DIALOGPROG.INI", "[A]\r\n", FileKind::DialogProgIni, true, false,
+         FileKind::DialogProgIni},
+        {"MENU001.MNU", "M0100      K1:A:'x\r\n", FileKind::Menu, true, false, FileKind::Menu},
+        {"MASK0001.MSK", " 60  10   3\r\nbody\r\n", FileKind::Mask, false, false, FileKind::Mask},
         // The translation side looks at the header; the original side does not.
-        {"SHORT.MSK", " 60   1\r\nbody\r\n", Other, false, false, Mask},
-        {"DIALOG.INI.OLD", "[A]\r\n", Other, false, false, Other},
-        {"dialog.ini", "[A]\r\n", lower, lower != Other, lower != Other, lower},
+        {"SHORT.MSK", " 60   1\r\nbody\r\n", FileKind::Other, false, false, FileKind::Mask},
+        {"DIALOG.INI.OLD", "[A]\r\n", FileKind::Other, false, false, FileKind::Other},
+        {"dialog.ini", "[A]\r\n", lower, lower != FileKind::Other, lower != FileKind::Other, lower},
     };
     for (const Case& c : cases) {
         WriteFile(c.name, c.text);
@@ -118,7 +120,7 @@ TEST_F(LoadingTest, cancelledBrowsing_keepsTheTextButSwitchesTheKindAidsOff) {
                                                       "bersetzungsdatei \xF6"
                                                       "ffnen");
     EXPECT_EQ(PaneLines(TranslationPane)[0], "[A]");
-    EXPECT_EQ(appState.fileKind, Other);
+    EXPECT_EQ(appState.fileKind, FileKind::Other);
     EXPECT_FALSE(platform.IsControlEnabled(IdMerge));
     EXPECT_FALSE(platform.IsControlEnabled(IdStandardEntries));
 }
@@ -142,7 +144,7 @@ TEST_F(LoadingTest, swap_exchangesTheFilesAfterOnePromptAndTheOriginalDecidesThe
     EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), "DIALOG.INI");
     EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), "A.MNU");
     EXPECT_EQ(PaneLines(TranslationPane)[0], "menu");
-    EXPECT_EQ(appState.fileKind, DialogIni);
+    EXPECT_EQ(appState.fileKind, FileKind::DialogIni);
     EXPECT_EQ(appState.modified, 0);
 }
 
@@ -171,6 +173,72 @@ TEST_F(LoadingTest, aFileThatDoesNotReachThePaneWhole_isReportedOnBothSides) {
     Load(LoadTranslationCommand, "whole.ini");
     EXPECT_EQ(appState.translationCut, 0);
     EXPECT_EQ(platform.messageBoxes.size(), 2u);
+}
+
+TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
+    std::filesystem::create_directory("folder");
+    ASSERT_EQ(::mkfifo("pipe.ini", 0600), 0);
+    WriteFile("whole.ini", "[A]\r\n");
+    WriteFile("big.ini", std::string(LoadCapacity + 1, 'x'));
+    WriteFile("nul.ini", std::string("[A]\r\n\0B=1\r\n", 11));
+    struct Case {
+        std::string path;
+        LoadResult result;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"whole.ini", LoadResult::LoadedWhole, true},
+        {"big.ini", LoadResult::CutAtCapacity, true},
+        {"nul.ini", LoadResult::HeldNul, true},
+        {"missing.ini", LoadResult::DoesNotOpen, false},
+        {"folder", LoadResult::IsDirectory, false},
+        {"./", LoadResult::IsDirectory, false},
+        {"pipe.ini", LoadResult::NotRegularFile, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.substr(0, 20));
+        for (bool original : {true, false}) {
+            Load(original ? LoadOriginalCommand : LoadTranslationCommand, "whole.ini");
+            const LoadOutcome outcome =
+                original ? LoadOriginalFrom(c.path) : LoadTranslationFrom(c.path);
+            EXPECT_EQ(outcome.result, c.result) << ReasonOf(outcome);
+            EXPECT_EQ(outcome.Whole(), c.result == LoadResult::LoadedWhole);
+            EXPECT_EQ(outcome.path, c.path);
+            EXPECT_EQ(original ? appState.originalOpened : appState.translationOpened,
+                      c.opened ? 1 : 0);
+        }
+    }
+    // A file that did not open says why in the system's words.
+    const LoadOutcome missing = LoadTranslationFrom("missing.ini");
+    EXPECT_EQ(missing.error, std::error_code(ENOENT, std::generic_category()));
+    EXPECT_EQ(ReasonOf(missing), std::generic_category().message(ENOENT));
+    EXPECT_STREQ(ReasonOf(LoadOriginalFrom("folder").result), "is a directory");
+}
+
+TEST_F(LoadingTest, aLoadThatNeverReachesTheFile_tellsWhyAndKeepsThePathBuffer) {
+    WriteFile("whole.ini", "[A]\r\n");
+    const std::string tooLong(PathCapacity, 'a');
+    for (bool original : {true, false}) {
+        SCOPED_TRACE(original ? "original" : "translation");
+        const auto loadFrom = original ? LoadOriginalFrom : LoadTranslationFrom;
+        const auto browse = [original] {
+            return (original ? LoadOriginal(true) : LoadTranslation(true)).result;
+        };
+        loadFrom("whole.ini");
+        EXPECT_EQ(loadFrom(tooLong).result, LoadResult::PathTooLong);
+        EXPECT_STREQ(original ? appState.originalPath : appState.translationPath, "whole.ini");
+        EXPECT_EQ(loadFrom("").result, LoadResult::NoPath);
+
+        // The browse dialog cancelled, or its choice refused as too long.
+        EXPECT_EQ(browse(), LoadResult::NoFileChosen);
+        platform.openFileAnswers.push_back("/" + tooLong);
+        EXPECT_EQ(browse(), LoadResult::PathTooLong);
+    }
+    // The save prompt before replacing the translation cancelled.
+    appState.modified = 1;
+    platform.messageBoxAnswers.push_back(IDCANCEL);
+    EXPECT_EQ(LoadTranslationFrom("whole.ini").result, LoadResult::UnsavedChangesKept);
+    EXPECT_EQ(appState.modified, 1);
 }
 
 } // namespace

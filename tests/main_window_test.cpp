@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, startLoadsOriginalThenTranslation_soTheTranslationDecides
     platform.Open();
     platform.RunPostedCommands();
 
-    EXPECT_EQ(appState.fileKind, DialogIni);
+    EXPECT_EQ(appState.fileKind, FileKind::DialogIni);
     EXPECT_EQ(PaneLines(OriginalPane)[0], "x");
     EXPECT_EQ(PaneLines(TranslationPane)[0], "[A]");
 }

@@ -254,6 +254,29 @@ TYPED_TEST_P(PaneContract, colours_coverTheLineBreakAndPassToInsertedText) {
     EXPECT_TRUE(this->LineIs(2, ColourDarkGreen));
 }
 
+TYPED_TEST_P(PaneContract, lineHasColour_countsTheBreakButNotTheLastLinesEnd) {
+    RichEdit_SetText(this->id(), "ab\r\ncd\r\n");
+    RichEdit_SetTextColor(this->id(), 2, 3, ColourRed);
+    RichEdit_SetTextColor(this->id(), 3, 5, ColourBlue);
+    const struct {
+        std::int32_t line;
+        Colour colour;
+        bool has;
+    } cases[] = {
+        {0, ColourRed, true},   {0, ColourBlack, true},  {1, ColourBlue, true},
+        {1, ColourBlack, true}, {1, ColourRed, false},   {2, ColourBlack, false},
+        {2, ColourBlue, false}, {3, ColourBlack, false}, {-1, ColourBlack, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RichEdit_LineHasColor(this->id(), c.line, c.colour), c.has)
+            << c.line << " " << c.colour;
+    }
+    // Everything in one colour leaves no black, not even the empty last line.
+    RichEdit_SetAllTextColor(this->id(), ColourBlue);
+    EXPECT_FALSE(RichEdit_LineHasColor(this->id(), 0, ColourBlack));
+    EXPECT_FALSE(RichEdit_LineHasColor(this->id(), 2, ColourBlue));
+}
+
 TYPED_TEST_P(PaneContract, colours_areNeitherUndoStepsNorChanges) {
     RichEdit_SetText(this->id(), "one\r\ntwo\r\nthree");
     this->pane().SetChangeNotification(true);
@@ -423,7 +446,7 @@ REGISTER_TYPED_TEST_SUITE_P(
     positions_countTheBreakWithItsLineAndAreClamped, insertAtLine_keepsTheCaretAtItsNumber,
     replaceLine_replacesTheLineWithItsBreak, linesThatDoNotExist_areLeftAlone,
     findText_forwardsFirstBackwardsLastIgnoringCase, colours_coverTheLineBreakAndPassToInsertedText,
-    colours_areNeitherUndoStepsNorChanges, undoGroup_undoesAsOneStep,
-    undo_givesRestoredTextTheColoursItHad, notifications_changeWhenAskedForAndTheLimitAlways,
-    scrolling_stopsAtBothEnds, selectingAndChanging_leaveTheViewWhereItIs,
-    wholeText_givesCrLfAndStopsAtTheCapacity);
+    lineHasColour_countsTheBreakButNotTheLastLinesEnd, colours_areNeitherUndoStepsNorChanges,
+    undoGroup_undoesAsOneStep, undo_givesRestoredTextTheColoursItHad,
+    notifications_changeWhenAskedForAndTheLimitAlways, scrolling_stopsAtBothEnds,
+    selectingAndChanging_leaveTheViewWhereItIs, wholeText_givesCrLfAndStopsAtTheCapacity);

@@ -26,6 +26,7 @@ struct BigPane {
     BigPane() {
         ResetAppState();
         SetPlatform(&platform);
+        platform.SetWindowProcedures(CommandProcedures());
         platform.BuildMainWindow(false);
         platform.Window()->resize(1000, 700);
         platform.Window()->show();

@@ -41,6 +41,7 @@ struct PairWindow {
         std::ofstream(folder / "en" / "DIALOG.INI", std::ios::binary) << BigPair().translation;
         ResetAppState();
         SetPlatform(&platform);
+        platform.SetWindowProcedures(CommandProcedures());
         platform.BuildMainWindow(true);
         platform.Window()->resize(1000, 700);
         platform.Window()->show();

@@ -395,6 +395,10 @@ Colour HeadlessPane::CharColour(std::int32_t index) {
     return marks_.ColourAt(position.line, position.offset);
 }
 
+bool HeadlessPane::LineHasColour(std::int32_t line, Colour colour) {
+    return marks_.LineHasColour(line, colour, line + 1 < lineCount_);
+}
+
 // ---------------------------------------------------------------- scrolling
 
 void HeadlessPane::ClampScroll() {

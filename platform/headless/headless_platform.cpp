@@ -1,9 +1,6 @@
 #include "platform/headless/headless_platform.h"
 
-#include "app/control_ids.h"
-#include "app/dispatch.h"
-#include "app/layout.h"
-#include "app/main_window.h"
+#include "resources/accelerators.h"
 #include "resources/window_template.h"
 
 #include <algorithm>
@@ -49,45 +46,49 @@ HeadlessPlatform::HeadlessPlatform(bool german) : german_(german) {
     window_.bottom =
         WindowTop + DialogUnitsToPixelsY(window.height, BaseUnitY) + FrameTop + FrameSide;
 
-    // A pane reports to the window as a command carrying its id and the code.
-    auto makePane = [this](int id) {
+    // Every rich edit of the template is a pane; it reports to the window as a
+    // command carrying its id and the code.
+    for (auto& [id, control] : controls_) {
+        if (control.resolved.kind != ControlKind::RichEdit) continue;
+        const int paneId = id;
         auto pane = std::make_unique<HeadlessPane>(
-            id, [this, id](std::uint16_t code) { SendCommand(MakeCommand(id, code)); });
-        if (Control* control = Find(id)) pane->SetReadOnly(control->resolved.readOnly);
-        return pane;
-    };
-    originalPane_ = makePane(OriginalPane);
-    translationPane_ = makePane(TranslationPane);
+            paneId, [this, paneId](std::uint16_t code) { SendCommand(MakeCommand(paneId, code)); });
+        pane->SetReadOnly(control.resolved.readOnly);
+        panes_[paneId] = std::move(pane);
+    }
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 
 void HeadlessPlatform::Open() {
     SetPlatform(this);
-    InitMainWindow();
+    DeliverInitDialog();
 }
 
 void HeadlessPlatform::RunPostedCommands() {
     while (!posted_.empty()) {
-        std::uint32_t command = posted_.front();
+        const PostedCommand posted = posted_.front();
         posted_.pop_front();
-        DispatchCommand(command);
+        DeliverCommand(posted.command, posted.parameter);
     }
 }
 
 void HeadlessPlatform::SetWindowRect(const Rect& rect) { window_ = rect; }
 
 void HeadlessPlatform::ResizeWindow(int width, int height) {
-    window_.right = window_.left + std::max(width, MinTrackWidth);
-    window_.bottom = window_.top + std::max(height, MinTrackHeight);
-    LayoutMainWindow();
+    int minWidth = 0;
+    int minHeight = 0;
+    MinTrackSize(minWidth, minHeight);
+    window_.right = window_.left + std::max(width, minWidth);
+    window_.bottom = window_.top + std::max(height, minHeight);
+    DeliverSize();
 }
 
 HeadlessPane& HeadlessPlatform::PaneById(int id) {
-    if (id == OriginalPane) return *originalPane_;
-    if (id == TranslationPane) return *translationPane_;
-    // Tests ask only for the two panes; any other id is a mistake in the test.
-    std::abort();
+    auto it = panes_.find(id);
+    // Tests ask only for the panes; any other id is a mistake in the test.
+    if (it == panes_.end()) std::abort();
+    return *it->second;
 }
 
 void HeadlessPlatform::Click(int id) {
@@ -95,6 +96,34 @@ void HeadlessPlatform::Click(int id) {
     if (control == nullptr || !control->enabled || !control->visible) return;
     if (control->resolved.kind == ControlKind::CheckBox) control->checked = !control->checked;
     SendCommand(MakeCommand(id));
+}
+
+bool HeadlessPlatform::ClickUpDownArrow(int id, bool upper) {
+    Control* control = Find(id);
+    if (control == nullptr || control->resolved.kind != ControlKind::UpDown || !control->enabled ||
+        !control->visible) {
+        return false;
+    }
+    return Notify(Notification{id, UDN_DELTAPOS, upper ? -1 : 1});
+}
+
+bool HeadlessPlatform::Notify(const Notification& notification) {
+    notifications.push_back(notification);
+    return DeliverNotification(notification);
+}
+
+void HeadlessPlatform::Input(Handle window, std::uint32_t message) {
+    if (inputHook != nullptr) inputHook(window, message);
+}
+
+bool HeadlessPlatform::PressKey(int key, unsigned modifiers) {
+    Handle window = focusedControl != 0 ? ControlHandle(focusedControl) : MainWindowHandle();
+    const bool alt = (modifiers & KeyAlt) != 0;
+    Input(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
+    const std::uint32_t command = FindAccelerator(key, modifiers, focusedControl);
+    if (command != 0) SendCommand(command);
+    Input(window, alt ? WM_SYSKEYUP : WM_KEYUP);
+    return command != 0;
 }
 
 HeadlessPlatform::Control* HeadlessPlatform::Find(int id) {
@@ -177,15 +206,50 @@ bool HeadlessPlatform::ScreenToClient(std::int32_t& x, std::int32_t& y) {
     return true;
 }
 
-Pane* HeadlessPlatform::GetPane(int id) {
-    if (id == OriginalPane) return originalPane_.get();
-    if (id == TranslationPane) return translationPane_.get();
-    return nullptr;
+Handle HeadlessPlatform::MainWindowHandle() { return &window_; }
+
+Handle HeadlessPlatform::ControlHandle(int id) {
+    if (auto pane = panes_.find(id); pane != panes_.end()) return pane->second.get();
+    return Find(id);
 }
 
-void HeadlessPlatform::SetPaneFont(const std::string& faceName, int height) {
+bool HeadlessPlatform::IsChild(Handle window) {
+    if (window == nullptr) return false;
+    for (auto& [id, pane] : panes_) {
+        if (window == pane.get()) return true;
+    }
+    for (auto& [id, control] : controls_) {
+        if (window == &control) return true;
+    }
+    return false;
+}
+
+int HeadlessPlatform::FocusedControl() { return focusedControl; }
+
+void HeadlessPlatform::FocusControl(int id, bool selectText) {
+    if (Find(id) == nullptr) return;
+    focusedControl = id;
+    focusSelectedText = selectText;
+}
+
+Handle HeadlessPlatform::InstallInputHook(InputHook hook) {
+    inputHook = hook;
+    return hook != nullptr ? &inputHook : nullptr;
+}
+
+void HeadlessPlatform::RemoveInputHook(Handle hook) {
+    if (hook != nullptr && hook == &inputHook) inputHook = nullptr;
+}
+
+Pane* HeadlessPlatform::GetPane(int id) {
+    auto it = panes_.find(id);
+    return it == panes_.end() ? nullptr : it->second.get();
+}
+
+Handle HeadlessPlatform::SetPaneFont(const std::string& faceName, int height) {
     fontName = faceName;
     fontHeight = height;
+    return &fontName;
 }
 
 int HeadlessPlatform::AverageCharWidth() { return averageCharWidth; }
@@ -232,14 +296,16 @@ bool HeadlessPlatform::SaveFileDialog(const FileDialogRequest& request, std::str
 
 void HeadlessPlatform::Beep() { ++beeps; }
 
-bool HeadlessPlatform::SendCommand(std::uint32_t command) {
+bool HeadlessPlatform::SendCommand(std::uint32_t command, CommandParameter parameter) {
     sentCommands.push_back(command);
-    return DispatchCommand(command);
+    sentParameters.push_back(parameter);
+    return DeliverCommand(command, parameter);
 }
 
-void HeadlessPlatform::PostCommand(std::uint32_t command) {
+void HeadlessPlatform::PostCommand(std::uint32_t command, CommandParameter parameter) {
     postedCommands.push_back(command);
-    posted_.push_back(command);
+    postedParameters.push_back(parameter);
+    posted_.push_back(PostedCommand{command, parameter});
 }
 
 void HeadlessPlatform::EndMainWindow(int result) {

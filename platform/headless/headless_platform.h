@@ -28,8 +28,9 @@ class HeadlessPlatform : public Platform {
     explicit HeadlessPlatform(bool german = false);
     ~HeadlessPlatform() override;
 
-    // Makes this the platform and runs window creation, as the real window does
-    // when it is created. Posted commands wait for RunPostedCommands.
+    // Makes this the platform and runs window creation (the program's
+    // initDialog procedure), as the real window does when it is created. Posted
+    // commands wait for RunPostedCommands.
     void Open();
     // Runs posted commands in order until none is left, those posted meanwhile too.
     void RunPostedCommands();
@@ -45,6 +46,20 @@ class HeadlessPlatform : public Platform {
     // A click on a control: a check box toggles first, then the control's command
     // is sent. A hidden or disabled control cannot be clicked: nothing happens.
     void Click(int id);
+    // A click on an arrow of an up-down control: its UDN_DELTAPOS notification
+    // (the upper arrow proposes -1, the lower +1). Returns what the window answered.
+    bool ClickUpDownArrow(int id, bool upper);
+    // A notification of a control, as the window system hands it to the window.
+    bool Notify(const Notification& notification);
+    // An input message for a window (a control's handle or MainWindow's), as the
+    // window system takes it from the queue: the input hook, when one is
+    // installed, sees it. Nothing else happens to it here.
+    void Input(Handle window, std::uint32_t message);
+    // A key pressed and released on the control with the focus (MainWindow when
+    // none has it): the hook sees WM_KEYDOWN, the accelerator table may turn the
+    // key into its command, then the hook sees WM_KEYUP. Returns true when an
+    // accelerator took the key.
+    bool PressKey(int key, unsigned modifiers = 0);
 
     // Platform
     void EnableControl(int id, bool enabled) override;
@@ -59,8 +74,15 @@ class HeadlessPlatform : public Platform {
     void MoveControl(int id, int x, int y, int width, int height, bool resize) override;
     Rect GetWindowRect() override;
     bool ScreenToClient(std::int32_t& x, std::int32_t& y) override;
+    Handle MainWindowHandle() override;
+    Handle ControlHandle(int id) override;
+    bool IsChild(Handle window) override;
+    int FocusedControl() override;
+    void FocusControl(int id, bool selectText = false) override;
+    Handle InstallInputHook(InputHook hook) override;
+    void RemoveInputHook(Handle hook) override;
     Pane* GetPane(int id) override;
-    void SetPaneFont(const std::string& faceName, int height) override;
+    Handle SetPaneFont(const std::string& faceName, int height) override;
     int AverageCharWidth() override;
     void SetReadOnlyBackground(int paneId) override;
     void SetSelectionBar(int paneId) override;
@@ -69,14 +91,14 @@ class HeadlessPlatform : public Platform {
     bool OpenFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     bool SaveFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     void Beep() override;
-    bool SendCommand(std::uint32_t command) override;
-    void PostCommand(std::uint32_t command) override;
+    bool SendCommand(std::uint32_t command, CommandParameter parameter = 0) override;
+    void PostCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void EndMainWindow(int result) override;
     bool StartProcess(const std::string& commandLine) override;
 
     // Dialog base units of the window font in pixels.
-    static constexpr int BaseUnitX = 6;
-    static constexpr int BaseUnitY = 13;
+    static constexpr int BaseUnitX = DialogBaseUnitX;
+    static constexpr int BaseUnitY = DialogBaseUnitY;
     // The frame around the client area: 5 pixels at the sides and the bottom,
     // 47 at the top with the caption (10 and 52 together).
     static constexpr int FrameSide = 5;
@@ -94,11 +116,23 @@ class HeadlessPlatform : public Platform {
     std::vector<FileDialogRequest> saveFileRequests;
     int beeps = 0;
     std::vector<std::string> startedProcesses;
-    // Every command sent or posted, in the order it was asked for.
+    // Every command sent or posted, in the order it was asked for, and beside
+    // each its parameter.
     std::vector<std::uint32_t> sentCommands;
+    std::vector<CommandParameter> sentParameters;
     std::vector<std::uint32_t> postedCommands;
+    std::vector<CommandParameter> postedParameters;
+    // Every notification the window received.
+    std::vector<Notification> notifications;
     bool ended = false;
     int endResult = 0;
+    // The control with the keyboard focus (0: none), and whether giving it the
+    // focus selected its text.
+    int focusedControl = 0;
+    bool focusSelectedText = false;
+    // The installed input hook; nullptr when none is.
+    InputHook inputHook = nullptr;
+    // The pane font; its handle is the address of its name.
     std::string fontName;
     int fontHeight = 0;
     int averageCharWidth = 8;
@@ -113,12 +147,17 @@ class HeadlessPlatform : public Platform {
         Rect client; // pixels, client coordinates
     };
 
+    struct PostedCommand {
+        std::uint32_t command;
+        CommandParameter parameter;
+    };
+
     Control* Find(int id);
 
     bool german_;
     std::map<int, Control> controls_;
-    std::unique_ptr<HeadlessPane> originalPane_;
-    std::unique_ptr<HeadlessPane> translationPane_;
+    // The rich edits of the template, by id.
+    std::map<int, std::unique_ptr<HeadlessPane>> panes_;
     Rect window_;
-    std::deque<std::uint32_t> posted_;
+    std::deque<PostedCommand> posted_;
 };

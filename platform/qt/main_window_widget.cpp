@@ -1,6 +1,5 @@
 #include "platform/qt/main_window_widget.h"
 
-#include "app/control_ids.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
@@ -57,4 +56,9 @@ void MainWindowWidget::resizeEvent(QResizeEvent* event) {
 void MainWindowWidget::SetMinimumFrameSize(int width, int height) {
     setMinimumSize(std::max(0, width - 2 * NominalFrameSide),
                    std::max(0, height - NominalFrameTop - NominalFrameBottom));
+}
+
+void MainWindowWidget::ResizeFrame(int width, int height) {
+    resize(std::max(0, width - 2 * NominalFrameSide),
+           std::max(0, height - NominalFrameTop - NominalFrameBottom));
 }

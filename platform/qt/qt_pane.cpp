@@ -426,6 +426,10 @@ Colour QtPane::CharColour(std::int32_t index) {
     return marks_.ColourAt(block.blockNumber(), index - block.position());
 }
 
+bool QtPane::LineHasColour(std::int32_t line, Colour colour) {
+    return marks_.LineHasColour(line, colour, line + 1 < LineCount());
+}
+
 void QtPane::paintEvent(QPaintEvent* event) {
     // The base class's drawing of the visible lines, with the colour marks of
     // each line drawn as extra formats beneath the selection.

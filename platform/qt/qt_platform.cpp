@@ -1,13 +1,13 @@
 #include "platform/qt/qt_platform.h"
 
-#include "app/control_ids.h"
-#include "app/dispatch.h"
-#include "app/layout.h"
+#include "platform/qt/dialog_font.h"
 #include "platform/qt/file_dialogs.h"
+#include "platform/qt/input_filter.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/updown_control.h"
+#include "resources/accelerators.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,26 +24,6 @@
 #include <algorithm>
 
 namespace {
-
-// The two edits that show file paths hold them in the local 8-bit encoding of
-// file names; every other text of the window is Windows-1252.
-bool IsPathField(int id) { return id == IdOriginalPathEdit || id == IdTranslationPathEdit; }
-
-QString DecodeFor(int id, const std::string& text) {
-    return IsPathField(id) ? QFile::decodeName(text.c_str()) : DecodeCp1252(text);
-}
-
-std::string EncodeFor(int id, const QString& text) {
-    return IsPathField(id) ? QFile::encodeName(text).toStdString() : EncodeCp1252(text);
-}
-
-// The dialog font of the template, as close as this system comes to it.
-QFont DialogFont(const WindowTemplate& window) {
-    QFont font(QString::fromLatin1(window.fontName));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(window.fontPoints);
-    return font;
-}
 
 int AnswerOf(int button) {
     switch (button) {
@@ -71,20 +51,19 @@ void QtPlatform::BuildMainWindow() {
 void QtPlatform::BuildMainWindow(bool german) {
     const WindowTemplate& form = MainWindowTemplate();
     window_ = std::make_unique<MainWindowWidget>(
-        [this](std::uint32_t command) { SendCommand(command); }, [] { LayoutMainWindow(); });
+        [this](std::uint32_t command) { SendCommand(command); }, [this] { DeliverSize(); });
     window_->setWindowTitle(DecodeCp1252(form.title));
-    const QFont font = DialogFont(form);
-    window_->setFont(font);
-
-    // Dialog base units as the window system computes them for the dialog font:
-    // the average width of the 52 letters, rounded, and the font's height.
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX_ = (letters / 26 + 1) / 2;
-    baseY_ = metrics.height();
+    // The geometry keeps the base units the template was laid out for, in
+    // device-independent pixels, so that it grows with the screen's device pixel
+    // ratio; the font is then chosen to fit it.
+    baseX_ = DialogBaseUnitX;
+    baseY_ = DialogBaseUnitY;
 
     controls_.clear();
+    controlIds_.clear();
+    panes_.clear();
+    pathFields_.clear();
+    inputHook_ = nullptr;
     for (int i = 0; i < form.controlCount; ++i) {
         const ResolvedControl control = ResolveControl(form.controls[i], german);
         QWidget* widget = CreateControl(control);
@@ -94,12 +73,43 @@ void QtPlatform::BuildMainWindow(bool german) {
                             DialogUnitsToPixelsY(control.height, baseY_));
         widget->setHidden(!control.visible);
         widget->setEnabled(control.enabled);
-        if (control.id != -1) controls_[control.id] = widget;
+        if (control.tooltip[0] != '\0') widget->setToolTip(DecodeCp1252(control.tooltip));
+        if (control.id != -1) {
+            controls_[control.id] = widget;
+            controlIds_[widget] = control.id;
+        }
+        if (control.pathField) pathFields_.insert(control.id);
     }
 
-    window_->resize(DialogUnitsToPixelsX(form.width, baseX_),
-                    DialogUnitsToPixelsY(form.height, baseY_));
-    window_->SetMinimumFrameSize(MinTrackWidth, MinTrackHeight);
+    FitDialogFont(*window_, form.fontName, form.fontPoints);
+    window_->ResizeFrame(MainWindowOpeningWidth, MainWindowOpeningHeight);
+    int minWidth = 0;
+    int minHeight = 0;
+    MinTrackSize(minWidth, minHeight);
+    window_->SetMinimumFrameSize(minWidth, minHeight);
+
+    inputFilter_ = new InputFilter(
+        window_.get(),
+        [this](QWidget* receiver, std::uint32_t message) {
+            if (inputHook_ != nullptr) inputHook_(InputWindowOf(receiver), message);
+        },
+        [this](QWidget* receiver, int key, unsigned modifiers) {
+            return TakeAccelerator(receiver, key, modifiers);
+        });
+
+    // The program's window creation, once every control exists and before the
+    // window is shown.
+    DeliverInitDialog();
+}
+
+// The edits that show file paths hold them in the local 8-bit encoding of file
+// names; every other text of the window is Windows-1252.
+QString QtPlatform::DecodeFor(int id, const std::string& text) const {
+    return pathFields_.contains(id) ? QFile::decodeName(text.c_str()) : DecodeCp1252(text);
+}
+
+std::string QtPlatform::EncodeFor(int id, const QString& text) const {
+    return pathFields_.contains(id) ? QFile::encodeName(text).toStdString() : EncodeCp1252(text);
 }
 
 QWidget* QtPlatform::CreateControl(const ResolvedControl& control) {
@@ -137,16 +147,21 @@ QWidget* QtPlatform::CreateControl(const ResolvedControl& control) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
     }
-    case ControlKind::UpDown:
-        upDown_ = new UpDownControl(parent);
-        return upDown_;
+    case ControlKind::UpDown: {
+        auto* upDown = new UpDownControl(parent);
+        // An arrow proposes a change of position, as the window system's control
+        // does with its default range: the upper arrow a negative one.
+        QObject::connect(upDown, &UpDownControl::stepped, parent, [this, id](bool up) {
+            Notify(Notification{id, UDN_DELTAPOS, up ? -1 : 1});
+        });
+        return upDown;
+    }
     case ControlKind::RichEdit: {
         auto* pane = new QtPane(
             [this, id](std::uint16_t code) { SendCommand(MakeCommand(id, code)); }, parent);
         pane->SetReadOnly(control.readOnly);
         pane->SetKeepScrollBars(control.keepScrollBars);
-        if (id == OriginalPane) originalPane_ = pane;
-        if (id == TranslationPane) translationPane_ = pane;
+        panes_[id] = pane;
         return pane;
     }
     }
@@ -172,12 +187,17 @@ QWidget* QtPlatform::Control(int id) const {
 }
 
 QtPane* QtPlatform::PaneWidget(int id) const {
-    if (id == OriginalPane) return originalPane_;
-    if (id == TranslationPane) return translationPane_;
-    return nullptr;
+    auto it = panes_.find(id);
+    return it == panes_.end() ? nullptr : it->second;
 }
 
-UpDownControl* QtPlatform::UpDown() const { return upDown_; }
+UpDownControl* QtPlatform::UpDown(int id) const {
+    return qobject_cast<UpDownControl*>(Control(id));
+}
+
+bool QtPlatform::Notify(const Notification& notification) {
+    return DeliverNotification(notification);
+}
 
 bool QtPlatform::Ended() const { return window_ && window_->Ended(); }
 
@@ -302,9 +322,56 @@ bool QtPlatform::ScreenToClient(std::int32_t& x, std::int32_t& y) {
 
 // -------------------------------------------------------------------- panes
 
+Handle QtPlatform::MainWindowHandle() { return window_.get(); }
+
+Handle QtPlatform::ControlHandle(int id) { return Control(id); }
+
+bool QtPlatform::IsChild(Handle window) {
+    return window != nullptr && controlIds_.contains(static_cast<const QWidget*>(window));
+}
+
+int QtPlatform::ControlIdOf(const QWidget* widget) const {
+    for (; widget != nullptr && widget != window_.get(); widget = widget->parentWidget()) {
+        if (auto it = controlIds_.find(widget); it != controlIds_.end()) return it->second;
+    }
+    return 0;
+}
+
+Handle QtPlatform::InputWindowOf(const QWidget* widget) const {
+    const int id = ControlIdOf(widget);
+    return id != 0 ? static_cast<Handle>(Control(id)) : static_cast<Handle>(window_.get());
+}
+
+bool QtPlatform::TakeAccelerator(const QWidget* receiver, int key, unsigned modifiers) {
+    const std::uint32_t command = FindAccelerator(key, modifiers, ControlIdOf(receiver));
+    if (command == 0) return false;
+    SendCommand(command);
+    return true;
+}
+
+int QtPlatform::FocusedControl() { return window_ ? ControlIdOf(window_->focusWidget()) : 0; }
+
+void QtPlatform::FocusControl(int id, bool selectText) {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText)
+        edit->selectAll();
+}
+
+Handle QtPlatform::InstallInputHook(InputHook hook) {
+    if (!window_ || hook == nullptr) return nullptr;
+    inputHook_ = hook;
+    return &inputHook_;
+}
+
+void QtPlatform::RemoveInputHook(Handle hook) {
+    if (hook != nullptr && hook == &inputHook_) inputHook_ = nullptr;
+}
+
 Pane* QtPlatform::GetPane(int id) { return PaneWidget(id); }
 
-void QtPlatform::SetPaneFont(const std::string& faceName, int height) {
+Handle QtPlatform::SetPaneFont(const std::string& faceName, int height) {
     QFont font(DecodeCp1252(faceName));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
@@ -322,15 +389,15 @@ void QtPlatform::SetPaneFont(const std::string& faceName, int height) {
         }
         font.setPixelSize(size);
     }
-    for (QtPane* pane : {originalPane_, translationPane_}) {
-        if (pane != nullptr) pane->setFont(font);
-    }
+    paneFont_ = font;
+    for (auto& [id, pane] : panes_)
+        pane->setFont(font);
+    return &paneFont_;
 }
 
 int QtPlatform::AverageCharWidth() {
-    QtPane* pane = translationPane_ != nullptr ? translationPane_ : originalPane_;
-    if (pane == nullptr) return 0;
-    return QFontMetrics(pane->font()).averageCharWidth();
+    if (panes_.empty()) return 0;
+    return QFontMetrics(panes_.begin()->second->font()).averageCharWidth();
 }
 
 void QtPlatform::SetReadOnlyBackground(int paneId) {
@@ -398,14 +465,17 @@ void QtPlatform::Beep() { QApplication::beep(); }
 
 // ----------------------------------------------------------------- commands
 
-bool QtPlatform::SendCommand(std::uint32_t command) { return DispatchCommand(command); }
+bool QtPlatform::SendCommand(std::uint32_t command, CommandParameter parameter) {
+    return DeliverCommand(command, parameter);
+}
 
-void QtPlatform::PostCommand(std::uint32_t command) {
+void QtPlatform::PostCommand(std::uint32_t command, CommandParameter parameter) {
     // Runs after the current command, in the order posted; dropped when the
     // window is gone by then.
     QObject* context = window_ ? static_cast<QObject*>(window_.get()) : qApp;
     QMetaObject::invokeMethod(
-        context, [this, command] { SendCommand(command); }, Qt::QueuedConnection);
+        context, [this, command, parameter] { SendCommand(command, parameter); },
+        Qt::QueuedConnection);
 }
 
 void QtPlatform::EndMainWindow(int result) {

@@ -13,6 +13,9 @@ class UpDownControl : public QWidget {
   public:
     explicit UpDownControl(QWidget* parent = nullptr);
 
+    // The upper or the lower arrow.
+    QToolButton* Arrow(bool up) const { return up ? up_ : down_; }
+
   signals:
     // `up` is true for the upper arrow.
     void stepped(bool up);

@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/control_ids.h"
+#include "app/main_window.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
@@ -17,13 +18,13 @@
 
 class RecordingQtPlatform : public QtPlatform {
   public:
-    bool SendCommand(std::uint32_t command) override {
+    bool SendCommand(std::uint32_t command, CommandParameter parameter = 0) override {
         if ((command & 0xFFFF) == TranslationPane && (command >> 16) != 0) {
             codes.push_back(static_cast<std::uint16_t>(command >> 16));
             return true;
         }
         commands.push_back(command);
-        return QtPlatform::SendCommand(command);
+        return QtPlatform::SendCommand(command, parameter);
     }
     std::vector<std::uint16_t> codes;
     std::vector<std::uint32_t> commands;
@@ -34,7 +35,11 @@ class QtPaneHarness {
     QtPaneHarness() {
         ResetAppState();
         SetPlatform(&platform_);
+        // The program's commands, without its window creation.
+        platform_.SetWindowProcedures(CommandProcedures());
         platform_.BuildMainWindow(false);
+        // The pane font window creation gives the panes when there are no settings.
+        platform_.SetPaneFont("Courier", 15);
         platform_.Window()->show();
         QApplication::processEvents();
     }

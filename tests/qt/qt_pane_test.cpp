@@ -190,7 +190,7 @@ TEST_F(QtPaneTest, mergeUndoneAndRedone_givesEveryLineItsColourBack) {
                                    "[STANDARD]\r\nJA=Ja\r\nNEIN=Nein\r\n");
     RichEdit_SetText(TranslationPane, "; translated\r\n[KUNDE]\r\nNAME=Name\r\n\r\n"
                                       "[STANDARD]\r\nJA=Yes\r\n");
-    appState.fileKind = DialogIni;
+    appState.fileKind = FileKind::DialogIni;
     RecordingQtPlatform& platform = harness_.platform();
     platform.SendCommand(MakeCommand(IdColour));
     const std::string before = Text();

@@ -31,6 +31,7 @@ class QtWindowFixture : public ::testing::Test {
         previousDirectory_ = std::filesystem::current_path();
         std::filesystem::current_path(directory_);
         ResetAppState();
+        platform.SetWindowProcedures(MainWindowProcedures());
         SetPlatform(&platform);
     }
 
@@ -46,7 +47,6 @@ class QtWindowFixture : public ::testing::Test {
     // The window as the program entry makes it, with the posted loads run.
     void Open(bool german = false) {
         platform.BuildMainWindow(german);
-        InitMainWindow();
         platform.ShowMainWindow();
         QApplication::processEvents();
     }

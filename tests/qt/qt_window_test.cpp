@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "panes/richedit.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <cstdint>
 #include <cstdlib>
@@ -36,6 +38,8 @@ namespace {
 using QtWindowTest = QtWindowFixture;
 
 TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
+    // The window as the template builds it, before the program's window creation.
+    platform.SetWindowProcedures(CommandProcedures());
     const WindowTemplate& form = MainWindowTemplate();
     for (bool german : {false, true}) {
         platform.BuildMainWindow(german);
@@ -58,7 +62,7 @@ TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
                 case ControlKind::RichEdit:
                     return qobject_cast<QtPane*>(widget) != nullptr;
                 case ControlKind::UpDown:
-                    return widget == platform.UpDown();
+                    return widget == platform.UpDown(control.id);
                 }
                 return false;
             }();
@@ -82,17 +86,18 @@ TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
                                 "bersetzung"));
 }
 
-TEST_F(QtWindowTest, controlsAndWindow_arePlacedInDialogUnitsOfTheWindowFont) {
+TEST_F(QtWindowTest, controlsArePlacedInBaseUnitsOf6By13AndTheWindowOpensLargerThanItsTemplate) {
     platform.BuildMainWindow(false);
-    const int x = platform.BaseUnitX();
-    const int y = platform.BaseUnitY();
-    ASSERT_GT(x, 2);
-    ASSERT_GT(y, 5);
-    EXPECT_EQ(platform.Control(IdColour)->geometry(),
-              QRect(DialogUnitsToPixelsX(7, x), DialogUnitsToPixelsY(37, y),
-                    DialogUnitsToPixelsX(52, x), DialogUnitsToPixelsY(14, y)));
-    EXPECT_EQ(platform.Window()->size(),
-              QSize(DialogUnitsToPixelsX(500, x), DialogUnitsToPixelsY(230, y)));
+    EXPECT_EQ(platform.BaseUnitX(), 6);
+    EXPECT_EQ(platform.BaseUnitY(), 13);
+    // "i-Color" at 7, 37 units, 52 x 14; "/\\" 16 units wide is 24 pixels.
+    EXPECT_EQ(platform.Control(IdColour)->geometry(), QRect(11, 60, 78, 23));
+    EXPECT_EQ(platform.Control(IdScrollUp)->width(), 24);
+    // The client area of the opening size, inside the nominal frame.
+    EXPECT_EQ(platform.Window()->size(), QSize(828, 388));
+    const Rect window = platform.GetWindowRect();
+    EXPECT_EQ(window.Width(), MainWindowOpeningWidth);
+    EXPECT_EQ(window.Height(), MainWindowOpeningHeight);
 }
 
 TEST_F(QtWindowTest, escapeWithoutChanges_endsTheWindowAndStoresThePaths) {
@@ -234,8 +239,10 @@ TEST_F(QtWindowTest, paneScrollBars_followTheTemplateOfEachLanguage) {
     for (int i = 0; i < 300; ++i)
         longText += "line " + std::to_string(i) + std::string(200, 'x') + "\r\n";
     for (const bool german : {false, true}) {
-        platform.BuildMainWindow(german);
-        platform.Window()->show();
+        // The texts set below count as changes; the loads the new window posts
+        // would ask to save them.
+        appState.modified = 0;
+        Open(german);
         for (const int id : {OriginalPane, TranslationPane}) {
             SCOPED_TRACE(std::string(german ? "German " : "English ") + std::to_string(id));
             QtPane* pane = platform.PaneWidget(id);
@@ -291,7 +298,7 @@ TEST(QtWindowKeys, enterOnAFocusedPushButton_pressesItAndElsewhereIsIdOk) {
     };
     using Sent = std::vector<std::uint32_t>;
     EXPECT_EQ(enterOn(IdScrollDown), Sent{MakeCommand(IdScrollDown)});
-    EXPECT_EQ(enterOn(IdSearchTranslationEdit), Sent{MakeCommand(IDOK)});
+    EXPECT_EQ(enterOn(IdOriginalPathEdit), Sent{MakeCommand(IDOK)});
 }
 
 TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
@@ -307,8 +314,9 @@ TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
     EXPECT_EQ(appState.stackedLayout, 1);
 }
 
-// Not a check: writes a picture of the window, with the example pair loaded and
-// checked, to the file VERBODEX_SCREENSHOT names.
+// Not a check: writes a picture of the German window at the size it opens at,
+// with the example pair loaded and checked, to the file VERBODEX_SCREENSHOT
+// names.
 TEST_F(QtWindowTest, screenshot) {
     const char* target = std::getenv("VERBODEX_SCREENSHOT");
     if (target == nullptr) GTEST_SKIP() << "VERBODEX_SCREENSHOT is not set";
@@ -316,11 +324,40 @@ TEST_F(QtWindowTest, screenshot) {
     std::ofstream("verbodex.ini") << "[PATH]\r\nORIG=" << examples
                                   << "/de/DIALOG.INI\r\nTRANS=" << examples << "/en/DIALOG.INI\r\n";
     Open(true);
-    platform.Window()->resize(1000, 600);
-    QApplication::processEvents();
     platform.SendCommand(MakeCommand(IdCheck));
     QApplication::processEvents();
     ASSERT_TRUE(platform.Window()->grab().save(QString::fromLocal8Bit(target), "PNG"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QtWindowTest, upDownArrowsAndCaretCommand_reachTheProgramWithTheirParameters) {
+    Open();
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    RichEdit_SetText(OriginalPane, text.c_str());
+    RichEdit_SetText(TranslationPane, text.c_str());
+    RichEdit_ScrollToLine(OriginalPane, 10);
+    RichEdit_ScrollToLine(TranslationPane, 0);
+
+    platform.UpDown(IdUpDown)->Arrow(false)->click();
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(OriginalPane), 11);
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 1);
+    platform.UpDown(IdUpDown)->Arrow(true)->click();
+    platform.UpDown(IdUpDown)->Arrow(true)->click();
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(OriginalPane), 9);
+    EXPECT_EQ(RichEdit_GetFirstVisibleLine(TranslationPane), 0);
+
+    const std::int32_t index = RichEdit_LineIndex(TranslationPane, 11) + 3;
+    RichEdit_SetSel(TranslationPane, index, index);
+    platform.SendCommand(
+        MakeCommand(CaretPositionCommand),
+        reinterpret_cast<CommandParameter>(platform.ControlHandle(TranslationPane)));
+    EXPECT_EQ(platform.GetControlText(IdCaretTranslation), "Z: 12   S: 4");
+    EXPECT_EQ(platform.GetControlText(IdCaretOriginal), "Z:    S:");
 }
 
 } // namespace
