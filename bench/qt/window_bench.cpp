@@ -1,12 +1,14 @@
 // The editor's own commands in the real window, offscreen, on the generated
 // 1,000,000-byte dialog-text pair: loading both files (with the colouring every
-// load applies), "i-Check" and "i-Merge". Each includes the repaint it causes.
+// load applies), "i-Check" and "i-Merge", and taking the merge back and doing it
+// again with its colours. Each includes the repaint it causes.
 #include "app/app_state.h"
 #include "app/control_ids.h"
 #include "app/main_window.h"
 #include "common/generated_pair.h"
 #include "panes/richedit.h"
 #include "platform/qt/main_window_widget.h"
+#include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -94,5 +96,22 @@ void MergePairInWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(MergePairInWindow)->Unit(benchmark::kMillisecond);
+
+// Undo and redo of the whole merge, as Ctrl+Z and Ctrl+Y do it; the colour
+// history gives every line its colour back each way.
+void UndoAndRedoMergeInWindow(benchmark::State& state) {
+    PairWindow window;
+    window.Load();
+    window.platform.SendCommand(MakeCommand(IdMerge));
+    QtPane& pane = *window.platform.PaneWidget(TranslationPane);
+    for (auto _ : state) {
+        pane.undo();
+        QApplication::processEvents();
+        pane.redo();
+        QApplication::processEvents();
+    }
+    state.counters["translationLines"] = RichEdit_GetLineCount(TranslationPane);
+}
+BENCHMARK(UndoAndRedoMergeInWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
