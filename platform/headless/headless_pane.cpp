@@ -593,6 +593,22 @@ Colour HeadlessPane::CharColour(std::int32_t index) {
     return ColourAt(LineAt(position.line).colours, position.offset);
 }
 
+std::vector<Colour> HeadlessPane::CharColours() {
+    std::vector<Colour> colours;
+    colours.reserve(static_cast<std::size_t>(TextLength()));
+    for (const Block& block : blocks_) {
+        for (const Line& line : block.lines) {
+            ColourRuns cells;
+            RunReader(line.colours).Take(static_cast<std::int32_t>(line.text.size()) + 1, cells);
+            for (const ColourRun& run : cells)
+                colours.insert(colours.end(), static_cast<std::size_t>(run.length), run.colour);
+        }
+    }
+    // The last line's cell for a line break is no character.
+    colours.resize(static_cast<std::size_t>(TextLength()));
+    return colours;
+}
+
 // ---------------------------------------------------------------- scrolling
 
 void HeadlessPane::ClampScroll() {
