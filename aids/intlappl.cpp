@@ -81,9 +81,9 @@ bool InsertIntoTranslation(MergeRun& run, std::int32_t line, std::string& text) 
     }
     run.lastT = lastT;
     if (run.pretranslation) {
-        if (appended) run.pretranslation->LastLineGotLineEnd();
         run.pretranslation->Inserted(line, linesBefore,
                                      std::string_view(text).substr(appended ? 1 : 0));
+        if (appended) run.pretranslation->LastLineGotLineEnd();
     }
     return true;
 }

@@ -111,8 +111,9 @@ void PretranslationIndex::AddTranslationLine(std::int32_t index, bool inserted) 
 void PretranslationIndex::Inserted(std::int32_t at, std::int32_t linesBefore,
                                    std::string_view text) {
     // The base line the insertion goes before: all lines inserted so far stand
-    // before the merge's search start.
-    const std::int32_t before = at - (linesBefore - baseLines_);
+    // before the merge's search start, but for the empty last line an insertion
+    // after the last line left behind it.
+    const std::int32_t before = at - (linesBefore - baseLines_ - linesAfterAll_);
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\r', start);
         end = end == std::string_view::npos ? text.size() : end + 1;
@@ -128,6 +129,9 @@ void PretranslationIndex::Inserted(std::int32_t at, std::int32_t linesBefore,
 
 void PretranslationIndex::LastLineGotLineEnd() {
     const std::int32_t last = baseLines_ - 1;
+    // The insertion ended in a line break: the empty line after it is the new
+    // last line, and the merge inserts before it from now on.
+    linesAfterAll_ = 1;
     TranslationLine& line = lines_[static_cast<std::size_t>(last)];
     const std::size_t n = line.text.size();
     if (n >= LineCapacity) return; // a read of it is cut before the line end either way

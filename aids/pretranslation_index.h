@@ -44,7 +44,8 @@ class PretranslationIndex {
     // before translation line `at`, when the translation had `linesBefore`
     // lines.
     void Inserted(std::int32_t at, std::int32_t linesBefore, std::string_view text);
-    // The merge gave the translation's last line a line end, to insert after it.
+    // The merge gave the translation's last line a line end, to insert the text
+    // it has just reported after it.
     void LastLineGotLineEnd();
 
   private:
@@ -80,6 +81,7 @@ class PretranslationIndex {
     PaneLines original_;
     PaneLines translation_;
     std::int32_t baseLines_;
+    std::int32_t linesAfterAll_ = 0; // lines after every inserted one
     std::uint64_t insertions_ = 0;
     std::deque<std::string> insertedTexts_; // what inserted lines point into
     std::vector<TranslationLine> lines_;
