@@ -117,9 +117,10 @@ std::string StandardEntry(Random& random, FileKind kind) {
 }
 
 std::string OtherLine(Random& random) {
-    const char* const others[] = {"",          " ",   ";c",   "; comment", "!x",  ";A=#OK#",
-                                  "free text", "AB",  "A=B",  "A=#",       "X=1", "=#A#",
-                                  "=",         "[A]", "[AB]", "\""};
+    const char* const others[] = {"", " ", ";c", "; comment", "!x", ";A=#OK#", "free text", "AB",
+                                  "A=B", "A=#", "X=1", "=#A#", "=", "[A]", "[AB]", "\"",
+                                  // 5 and 6 characters with their line end
+                                  "X=ab", "[ABC]", "K=#A#", "#A#=", "[ABCD]", "K=#OK#"};
     return Pick(random, others);
 }
 
@@ -149,18 +150,20 @@ std::vector<Section> MakeSections(Random& random, FileKind kind) {
             preamble.push_back(AnyLine(random, kind));
     }
     sections.push_back(preamble);
-    if (Chance(random, 50)) {
-        Section standard{"[STANDARD]"};
-        for (std::uint64_t i = random() % 5; i > 0; --i)
-            standard.push_back(StandardEntry(random, kind));
-        sections.push_back(standard);
-    }
     for (std::uint64_t count = random() % 6; count > 0; --count) {
         Section section{Header(random)};
         for (std::uint64_t i = random() % 8; i > 0; --i) {
             section.push_back(Chance(random, 75) ? Entry(random, kind) : AnyLine(random, kind));
         }
         sections.push_back(section);
+    }
+    // The standard section, first or last.
+    if (Chance(random, 50)) {
+        Section standard{"[STANDARD]"};
+        for (std::uint64_t i = random() % 5; i > 0; --i)
+            standard.push_back(StandardEntry(random, kind));
+        const auto at = Chance(random, 50) ? sections.begin() + 1 : sections.end();
+        sections.insert(at, standard);
     }
     return sections;
 }
@@ -228,8 +231,14 @@ RandomDialogPair MakeRandomDialogPair(std::uint64_t seed) {
     const std::vector<Section> sections = MakeSections(random, pair.kind);
     pair.original = Flatten(sections, Chance(random, 70));
     const int shape = static_cast<int>(random() % 10);
-    if (shape < 7) {
+    if (shape < 6) {
         pair.translation = TranslationOf(random, sections, pair.kind);
+    } else if (shape < 8) {
+        // A translation that stops part of the way, in a line without line end.
+        pair.translation = TranslationOf(random, sections, pair.kind);
+        std::vector<std::string>& lines = pair.translation.lines;
+        if (!lines.empty()) lines.resize(1 + random() % lines.size());
+        pair.translation.endsWithLineEnd = false;
     } else if (shape < 9) {
         pair.translation = Flatten(MakeSections(random, pair.kind), Chance(random, 70));
     } else {
