@@ -222,7 +222,8 @@ class DialogAidsOracle : public HeadlessTest {
                 const char letter = ColourLetter(outcome.colours[i][static_cast<std::size_t>(c)]);
                 if (word.empty() || word.back() != letter) word.push_back(letter);
             }
-            out += (line == 0 ? "" : " ") + (word.empty() ? "-" : word);
+            if (line > 0) out += ' ';
+            out += word.empty() ? "-" : word;
         }
         return out;
     }
