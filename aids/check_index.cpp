@@ -19,18 +19,14 @@ constexpr int ShortLine = 3;
 
 } // namespace
 
-std::size_t CheckIndex::Mix(std::size_t startHash, std::int32_t header) {
-    return startHash ^ (static_cast<std::size_t>(header) * 0x9E3779B97F4A7C15ull);
-}
-
 CheckIndex::CheckIndex(std::int32_t count, FileKind kind) : lines_(TranslationPane, count) {
     const std::size_t size = static_cast<std::size_t>(lines_.Count());
     faults_.assign(size, PassedLineFault::None);
     references_.assign(size, false);
     unbalanced_.assign(size, false);
+    keyRoom_.assign(size, 0);
     sectionEnds_.assign(size, lines_.Count());
 
-    std::int32_t openedBy = -1;   // the header of the section the line is in
     std::int32_t lastEnding = -1; // the last line that ended a section
     for (std::int32_t m = 0; m < lines_.Count(); ++m) {
         const char* y = lines_.Text(m);
@@ -44,13 +40,11 @@ CheckIndex::CheckIndex(std::int32_t count, FileKind kind) : lines_(TranslationPa
             const int p = HeaderEnd(y, t);
             if (p == 0) {
                 faults_[i] = PassedLineFault::HeaderWithoutBracket;
-                openedBy = -1;
                 continue;
             }
             RememberedHeader form;
             RememberHeader(form, y, p);
             headers_[std::string(form.text, HeaderCapacity)].push_back(m);
-            openedBy = m;
             continue;
         }
         case LineClass::StandardEntry:
@@ -72,17 +66,7 @@ CheckIndex::CheckIndex(std::int32_t count, FileKind kind) : lines_(TranslationPa
             }
         }
         references_[i] = IsWellFormedReference(y, t);
-        if (openedBy < 0) continue;
-        // Every start up to an "=" is a key an original reference may have: the
-        // key runs to the first "=#" of the original's line, which need not be
-        // its first "=". The first line of each key in a section is kept.
-        std::size_t hash = HashSeed;
-        for (int c = 0; c < effective; ++c) {
-            hash = HashStep(hash, y[c]);
-            if (y[c] != '=') continue;
-            const std::string_view start(y, static_cast<std::size_t>(c) + 1);
-            keys_.try_emplace(KeyInSection{openedBy, start, Mix(hash, openedBy)}, m);
-        }
+        keyRoom_[i] = effective;
     }
 }
 
@@ -95,14 +79,52 @@ std::int32_t CheckIndex::SectionEnd(std::int32_t header) const {
     return sectionEnds_[static_cast<std::size_t>(header)];
 }
 
-std::int32_t CheckIndex::FirstWithKey(std::int32_t header, const char* x, int e) const {
+CheckIndex::KeySlot& CheckIndex::SlotOf(std::size_t hash, const char* x, int length) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        KeySlot& slot = slots_[i];
+        if (slot.line < 0) return slot;
+        if (slot.hash == hash && slot.length == length &&
+            std::equal(x, x + length, lines_.Text(slot.line))) {
+            return slot;
+        }
+    }
+}
+
+void CheckIndex::IndexKeysOf(std::int32_t header) {
+    keysOf_ = header;
+    const std::int32_t end = SectionEnd(header);
+    std::size_t keys = 0;
+    for (std::int32_t m = header + 1; m < end; ++m) {
+        const std::int32_t room = keyRoom_[static_cast<std::size_t>(m)];
+        keys += static_cast<std::size_t>(std::count(lines_.Text(m), lines_.Text(m) + room, '='));
+    }
+    std::size_t size = 16;
+    while (size < 2 * keys)
+        size *= 2;
+    slots_.assign(size, KeySlot{0, -1, 0});
+    for (std::int32_t m = header + 1; m < end; ++m) {
+        const char* y = lines_.Text(m);
+        const std::int32_t room = keyRoom_[static_cast<std::size_t>(m)];
+        // Every start up to an "=" is a key an original reference may have: the
+        // key runs to the first "=#" of the original's line, which need not be
+        // its first "=". The first line of each key in the section is kept.
+        std::size_t hash = HashSeed;
+        for (int c = 0; c < room; ++c) {
+            hash = HashStep(hash, y[c]);
+            if (y[c] != '=') continue;
+            KeySlot& slot = SlotOf(hash, y, c + 1);
+            if (slot.line < 0) slot = KeySlot{hash, m, c + 1};
+        }
+    }
+}
+
+std::int32_t CheckIndex::FirstWithKey(std::int32_t header, const char* x, int e) {
+    if (header != keysOf_) IndexKeysOf(header);
     std::size_t hash = HashSeed;
     for (int c = 0; c < e; ++c)
         hash = HashStep(hash, x[c]);
-    const KeyInSection key{header, std::string_view(x, static_cast<std::size_t>(e)),
-                           Mix(hash, header)};
-    const auto found = keys_.find(key);
-    return found == keys_.end() ? -1 : found->second;
+    return SlotOf(hash, x, e).line;
 }
 
 PassedLineFault CheckIndex::FaultOf(std::int32_t line) const {

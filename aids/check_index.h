@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -40,34 +39,38 @@ class CheckIndex {
     // The first line of the section that `header` opens whose first e
     // characters are x(1:e), within its effective length (DialogIni: up to a
     // trailing comment); -1 when there is none. Only lines of more than 3
-    // characters that are entries or other lines take part.
-    std::int32_t FirstWithKey(std::int32_t header, const char* x, int e) const;
+    // characters that are entries or other lines take part. The keys of a
+    // section are indexed when it is first asked about, and only the section
+    // asked about last is kept: the check asks about sections in the order they
+    // stand, since its search start never moves back.
+    std::int32_t FirstWithKey(std::int32_t header, const char* x, int e);
 
     PassedLineFault FaultOf(std::int32_t line) const;
     bool IsReference(std::int32_t line) const;
     bool HasUnbalancedQuotes(std::int32_t line) const;
 
   private:
-    // A line's start up to one of its "=", within the section opened at `header`.
-    struct KeyInSection {
-        std::int32_t header;
-        std::string_view start;
+    // A line's start up to one of its "=" (`length` characters of `line`), in an
+    // open-addressing table of the keys of one section; line -1: a free slot.
+    struct KeySlot {
         std::size_t hash;
-        bool operator==(const KeyInSection& other) const {
-            return header == other.header && start == other.start;
-        }
-    };
-    struct HashOfKey {
-        std::size_t operator()(const KeyInSection& key) const { return key.hash; }
+        std::int32_t line;
+        std::int32_t length;
     };
 
-    static std::size_t Mix(std::size_t startHash, std::int32_t header);
+    void IndexKeysOf(std::int32_t header);
+    // The slot that holds x(1:length), or the free slot where it would go.
+    KeySlot& SlotOf(std::size_t hash, const char* x, int length);
 
-    PaneLines lines_; // what the keys point into
+    PaneLines lines_;
     std::vector<PassedLineFault> faults_;
     std::vector<bool> references_;
     std::vector<bool> unbalanced_;
+    // For each entry or other line, the length within which its keys lie; 0
+    // for every other line.
+    std::vector<std::int32_t> keyRoom_;
     std::vector<std::int32_t> sectionEnds_; // for each header, the first ending line after it
     std::unordered_map<std::string, std::vector<std::int32_t>> headers_;
-    std::unordered_map<KeyInSection, std::int32_t, HashOfKey> keys_;
+    std::int32_t keysOf_ = -1; // the header whose section the slots hold
+    std::vector<KeySlot> slots_;
 };

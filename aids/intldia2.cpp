@@ -55,7 +55,7 @@ struct CheckRun {
     // The translation's headers that open that section.
     const std::vector<std::int32_t>* sectionHeaders;
     char x[LineCapacity]; // original line
-    const CheckIndex* index;
+    CheckIndex* index;
     std::vector<Search> searches;
 };
 
@@ -242,7 +242,7 @@ void CheckEntries(FileKind& kind) {
     const std::int32_t firstVisibleOriginal = RichEdit_GetFirstVisibleLine(OriginalPane);
     const std::int32_t firstVisibleTranslation = RichEdit_GetFirstVisibleLine(TranslationPane);
 
-    const CheckIndex index(run.lastT + 1, kind);
+    CheckIndex index(run.lastT + 1, kind);
     run.index = &index;
     run.searchStart = 0;
     ClearHeader(run.header);
