@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,14 +101,10 @@ class DialogAidsOracle : public HeadlessTest {
         const int panes[2] = {OriginalPane, TranslationPane};
         HeadlessPane& translation = platform.PaneById(TranslationPane);
         ConfigurePanes(); // the window's text limit and change notification
-        // The aids never change the original's text: it is set again only for
-        // another pair.
-        const std::string original = JoinLines(pair.original, pair.lineEnds);
-        if (original != originalText_) {
-            SetPaneText(OriginalPane, original);
-            originalText_ = original;
-        }
-        SetPaneText(TranslationPane, JoinLines(pair.translation, pair.lineEnds));
+        // The aids never change the original's text, and the check not the
+        // translation's: a text is set again only when it is another or changed.
+        SetOnce(OriginalPane, JoinLines(pair.original, pair.lineEnds), originalText_);
+        SetOnce(TranslationPane, JoinLines(pair.translation, pair.lineEnds), translationText_);
         if (setting.room >= 0) translation.SetTextLimit(translation.TextLength() + setting.room);
         for (int i = 0; i < 2; ++i) {
             HeadlessPane& pane = platform.PaneById(panes[i]);
@@ -149,6 +146,7 @@ class DialogAidsOracle : public HeadlessTest {
         }
         out.modified = appState.modified;
         out.canUndo = translation.CanUndo();
+        if (out.canUndo) translationText_.reset(); // changed by the merge
         out.messages = platform.messageBoxes.size();
         return out;
     }
@@ -211,6 +209,12 @@ class DialogAidsOracle : public HeadlessTest {
     }
 
   private:
+    void SetOnce(int pane, const std::string& text, std::optional<std::string>& set) {
+        if (set == text) return;
+        SetPaneText(pane, text);
+        set = text;
+    }
+
     // For each line the letters of its colours in order (as LineColours, but a
     // line of two colours shows both).
     static std::string LineLetters(const Outcome& outcome, int i) {
@@ -238,7 +242,9 @@ class DialogAidsOracle : public HeadlessTest {
     }
 
     Findings findings_;
-    std::string originalText_;
+    // What the panes hold; nullopt: not known.
+    std::optional<std::string> originalText_;
+    std::optional<std::string> translationText_;
 };
 
 void CheckAsWritten(FileKind& kind) { oracle::CheckEntries(kind); }

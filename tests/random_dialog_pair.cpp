@@ -161,9 +161,9 @@ std::vector<Section> MakeSections(Random& random, FileKind kind) {
             preamble.push_back(AnyLine(random, kind));
     }
     sections.push_back(preamble);
-    for (std::uint64_t count = random() % 6; count > 0; --count) {
+    for (std::uint64_t count = random() % 5; count > 0; --count) {
         Section section{Header(random)};
-        for (std::uint64_t i = random() % 8; i > 0; --i) {
+        for (std::uint64_t i = random() % 6; i > 0; --i) {
             section.push_back(Chance(random, 75) ? Entry(random, kind) : AnyLine(random, kind));
         }
         sections.push_back(section);

@@ -595,13 +595,18 @@ Colour HeadlessPane::CharColour(std::int32_t index) {
 
 std::vector<Colour> HeadlessPane::CharColours() {
     std::vector<Colour> colours;
-    colours.reserve(static_cast<std::size_t>(TextLength()));
+    colours.reserve(static_cast<std::size_t>(TextLength()) + 1);
     for (const Block& block : blocks_) {
         for (const Line& line : block.lines) {
-            ColourRuns cells;
-            RunReader(line.colours).Take(static_cast<std::int32_t>(line.text.size()) + 1, cells);
-            for (const ColourRun& run : cells)
-                colours.insert(colours.end(), static_cast<std::size_t>(run.length), run.colour);
+            // Its characters and its line break's cell; black where the runs fall
+            // short.
+            const std::size_t end = colours.size() + line.text.size() + 1;
+            for (const ColourRun& run : line.colours) {
+                const std::size_t room = end - colours.size();
+                colours.insert(colours.end(), std::min(room, static_cast<std::size_t>(run.length)),
+                               run.colour);
+            }
+            colours.resize(end, Black);
         }
     }
     // The last line's cell for a line break is no character.
