@@ -38,7 +38,7 @@ struct MergeRun {
     std::int32_t c;
     bool refused; // the translation refused an insertion (its text limit)
     const MergeIndex* lines;
-    // Built at the first standard entry that is pre-translated.
+    // Built at the first missing standard entry that may be pre-translated.
     std::optional<PretranslationIndex> pretranslation;
     char a[LineCapacity];
     std::string text; // what is inserted
