@@ -1,12 +1,14 @@
 #include "app/main_window.h"
 
 #include "app/app_state.h"
+#include "app/caret_display.h"
 #include "app/control_ids.h"
 #include "app/dispatch.h"
 #include "app/layout.h"
 #include "app/paths.h"
 #include "app/settings.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 
 #include <cstring>
 
@@ -86,21 +88,19 @@ bool InitMainWindow() {
         platform.PostCommand(MakeCommand(LoadTranslationCommand));
     }
 
-    // The caret display's input hook is installed here once it exists.
-    appState.hookHandle = nullptr;
+    // Last: the caret display's input hook.
+    appState.hookHandle = platform.InstallInputHook(CaretMessageHook);
     return true;
 }
 
 bool AskToSave() {
     if (appState.modified == 0) return true;
-    Platform& platform = ThePlatform();
     if (appState.autoSave == 0) {
-        int answer = platform.MessageBox("Text wurde ge\xE4ndert. Speichern?", "Verbodex",
-                                         MB_YESNOCANCEL | MB_ICONQUESTION);
+        const int answer = ShowMessage(MessageId::AskToSave);
         if (answer == IDNO) return true;
         if (answer != IDYES) return false;
     }
-    platform.SendCommand(MakeCommand(IdSave));
+    ThePlatform().SendCommand(MakeCommand(IdSave));
     // A save that failed leaves the text marked as changed. Going on would drop
     // the translator's work, so the caller stops as if Cancel had been pressed.
     return appState.modified == 0;
@@ -111,6 +111,7 @@ void CloseMainWindow() {
     WriteSettingText("PATH", "ORIG", appState.originalPath);
     WriteSettingText("PATH", "TRANS", appState.translationPath);
     WriteSettingText("PATH", "SAVEAS", appState.saveAsPath);
+    ThePlatform().RemoveInputHook(appState.hookHandle);
     appState.hookHandle = nullptr;
     ThePlatform().EndMainWindow(0);
 }

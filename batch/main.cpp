@@ -3,6 +3,8 @@
 // platform, and prints the colour marks the editor would show.
 #include "app/app_state.h"
 #include "app/control_ids.h"
+#include "app/dispatch.h"
+#include "app/file_kinds.h"
 #include "app/main_window.h"
 #include "batch/marks.h"
 #include "documents/loading.h"
@@ -10,14 +12,10 @@
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
+#include <cstdint>
 #include <iostream>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -33,7 +31,8 @@ const char usage[] = R"(Usage:
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
       changed the translation, saves it as "Save" does (with a backup); with
-      --output it writes FILE instead (no backup).
+      --output it writes FILE instead (no backup). "i-Merge" does nothing for
+      mask files: nothing is saved or written for them.
   verbodex-batch colour FILE
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
@@ -57,68 +56,13 @@ int UsageError(const std::string& message) {
     return StatusError;
 }
 
-// Whether the file can be loaded whole: it opens, is no folder, and is not cut
-// at load (too long, or a NUL byte that would end the text early). Reads no more
-// than the loader does, one byte beyond its capacity, so that a huge file is
-// judged without reading it whole.
-std::optional<std::string> LoadProblem(const std::string& path) {
-    if (path.size() >= static_cast<std::size_t>(PathCapacity)) {
-        return "path longer than " + std::to_string(PathCapacity - 1) + " characters";
-    }
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (std::filesystem::is_directory(status)) return "is a directory";
-    // The editor loads only regular files; a named pipe would also block here.
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        return "is not a regular file";
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return std::strerror(errno);
-    std::string bytes(static_cast<std::size_t>(LoadCapacity) + 1, '\0');
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
-    const bool readError = std::ferror(file) != 0;
-    std::fclose(file);
-    if (readError) return "read error";
-    if (bytes.size() > static_cast<std::size_t>(LoadCapacity)) {
-        return "longer than " + std::to_string(LoadCapacity) + " bytes; the editor would cut it";
-    }
-    if (bytes.find('\0') != std::string::npos) {
-        return "holds a NUL byte; the editor would cut the text there";
-    }
-    return std::nullopt;
-}
-
-void SetPath(char* path, std::int32_t& length, const std::string& text) {
-    std::memcpy(path, text.c_str(), text.size() + 1);
-    length = static_cast<std::int32_t>(text.size());
-}
-
 // Loads the file into its pane as the editor's start-up does. False (with a
-// message) when it cannot be read, or would not be loaded whole.
-bool Load(HeadlessPlatform& platform, const std::string& path, bool original) {
-    std::optional<std::string> problem = LoadProblem(path);
-    if (!problem) {
-        // The loader tells of a cut file in a message box; the file may have
-        // changed since it was looked at.
-        const std::size_t shown = platform.messageBoxes.size();
-        bool opened = false;
-        if (original) {
-            SetPath(appState.originalPath, appState.originalPathLength, path);
-            platform.SendCommand(MakeCommand(LoadOriginalCommand));
-            opened = appState.originalOpened == 1;
-        } else {
-            SetPath(appState.translationPath, appState.translationPathLength, path);
-            platform.SendCommand(MakeCommand(LoadTranslationCommand));
-            opened = appState.translationOpened == 1;
-        }
-        if (!opened) {
-            problem = "the editor could not open it";
-        } else if (platform.messageBoxes.size() > shown) {
-            problem = "the editor did not load it whole";
-        }
-    }
-    if (!problem) return true;
-    std::cerr << "verbodex-batch: cannot read " << path << ": " << *problem << "\n";
+// message) when it did not arrive whole: the marks of a part of a file would
+// look like those of the whole.
+bool Load(const std::string& path, bool original) {
+    const LoadOutcome outcome = original ? LoadOriginalFrom(path) : LoadTranslationFrom(path);
+    if (outcome.Whole()) return true;
+    std::cerr << "verbodex-batch: cannot read " << path << ": " << ReasonOf(outcome) << "\n";
     return false;
 }
 
@@ -170,72 +114,41 @@ std::optional<Arguments> Parse(const std::vector<std::string>& words) {
     return arguments;
 }
 
-// The reason a message box of the save or the merge gives, in short English;
-// a row is found by the start of the box's text, which is the editor's German.
-struct BoxReason {
-    const char* textStart;
-    const char* reason;
-};
+// Whether TranslationPane refused input at its text limit during the aid: the
+// batch tool watches the pane's notifications on their way to the dispatcher.
+bool translationPaneFull = false;
 
-// What the pane's full-text notification shows.
-const char fullPaneText[] = "Textbox voll!";
-
-const BoxReason boxReasons[] = {
-    {fullPaneText, "the translation pane is full"},
-    {"Zieldatei kann nicht", "cannot open it for writing"},
-    {"Alloc-Error", "out of memory"},
-    {"Text-Puffer zu klein!", "text buffer too small"},
-    {"Der Text ist zu lang zum Speichern",
-     "the text is longer than 1000000 bytes; the file was left unchanged"},
-    {"Zieldatei wurde nicht", "not (or not completely) written; read-only or disk full?"},
-    {"Die \xDC"
-     "bersetzungsdatei wurde beim Laden nicht",
-     "the translation was not loaded whole"},
-};
-
-std::string ReasonOf(const ShownMessageBox& box) {
-    for (const BoxReason& row : boxReasons) {
-        if (box.text.starts_with(row.textStart)) return row.reason;
-    }
-    return "refused (" + box.caption + ")";
-}
-
-// Writes the translation to the output file as the save writes it, but without
-// the save's backup: the output is a new file, and the backup's name (the last
-// three characters replaced by "bak") may belong to an unrelated file. False
-// (with a message) when it failed.
-bool WriteOutput(HeadlessPlatform& platform, const std::string& path) {
-    const std::size_t shown = platform.messageBoxes.size();
-    if (WriteTranslation(path)) return true;
-    std::cerr << "verbodex-batch: cannot write " << path << ": "
-              << (platform.messageBoxes.size() > shown ? ReasonOf(platform.messageBoxes[shown])
-                                                       : "the write did not complete")
-              << "\n";
-    return false;
+bool WatchCommand(std::uint32_t command, CommandParameter parameter) {
+    if (command == MakeCommand(TranslationPane, EN_MAXTEXT)) translationPaneFull = true;
+    return DispatchCommand(command, parameter);
 }
 
 // Saves the merged translation in place as the editor's "Save" does, with its
-// backup, or writes it to the output file. An unchanged translation is not saved
-// in place: the file already holds it, and a new backup would only replace the
-// old one. False (with a message) when the save failed.
-bool Save(HeadlessPlatform& platform, const Arguments& arguments) {
+// backup, or writes it to the output file as the save writes, but without the
+// save's backup: the output is a new file, and the backup's name (the last three
+// characters replaced by "bak") may belong to an unrelated file. An unchanged
+// translation is not saved in place: the file already holds it, and a new backup
+// would only replace the old one. False (with a message) when the save failed.
+bool Save(const Arguments& arguments) {
+    SaveOutcome outcome;
     if (arguments.output && !SameFile(*arguments.output, arguments.translation)) {
-        return WriteOutput(platform, *arguments.output);
+        outcome = WriteTranslation(*arguments.output);
+    } else if (appState.modified == 0) {
+        return true;
+    } else {
+        outcome = SaveTranslation(false);
     }
-    if (appState.modified == 0) return true;
-    const std::size_t shown = platform.messageBoxes.size();
-    platform.SendCommand(MakeCommand(IdSave));
-    if (appState.modified == 0 && platform.messageBoxes.size() == shown) return true;
-    std::cerr << "verbodex-batch: cannot write " << arguments.translation << ": "
-              << (platform.messageBoxes.size() > shown ? ReasonOf(platform.messageBoxes[shown])
-                                                       : "the save did not complete")
+    if (outcome.Saved()) return true;
+    std::cerr << "verbodex-batch: cannot write " << outcome.path << ": " << ReasonOf(outcome.result)
               << "\n";
     return false;
 }
 
 int Run(const Arguments& arguments) {
     HeadlessPlatform platform;
-    platform.SetWindowProcedures(CommandProcedures());
+    WindowProcedures procedures = CommandProcedures();
+    procedures.command = WatchCommand;
+    platform.SetWindowProcedures(procedures);
     SetPlatform(&platform);
     ResetAppState();
     appState.windowHandle = platform.MainWindowHandle();
@@ -243,12 +156,11 @@ int Run(const Arguments& arguments) {
 
     // The original first, then the translation, as at the editor's start: the
     // translation decides the kind.
-    if (!arguments.original.empty() && !Load(platform, arguments.original, true)) {
-        return StatusError;
-    }
-    if (!Load(platform, arguments.translation, false)) return StatusError;
+    if (!arguments.original.empty() && !Load(arguments.original, true)) return StatusError;
+    if (!Load(arguments.translation, false)) return StatusError;
 
     const std::size_t shown = platform.messageBoxes.size();
+    translationPaneFull = false;
     if (arguments.command == "check") {
         platform.SendCommand(MakeCommand(IdCheck));
     } else if (arguments.command == "merge") {
@@ -257,14 +169,16 @@ int Run(const Arguments& arguments) {
         platform.SendCommand(MakeCommand(IdColour));
     }
     // A merge stops at the first line the full pane refuses, after telling so in
-    // a message box; the partly merged text is neither printed nor saved.
-    if (platform.messageBoxes.size() > shown) {
-        const ShownMessageBox& box = platform.messageBoxes[shown];
+    // a message box; the partly merged text is neither printed nor saved. No aid
+    // shows any other message; should one, its marks are not trusted either.
+    if (translationPaneFull || platform.messageBoxes.size() > shown) {
         std::cerr << "verbodex-batch: " << arguments.command << " stopped in "
-                  << arguments.translation << ": " << ReasonOf(box);
-        if (box.text == fullPaneText) {
-            std::cerr << " (it takes at most " << platform.PaneById(TranslationPane).TextLimit()
-                      << " characters)";
+                  << arguments.translation << ": ";
+        if (translationPaneFull) {
+            std::cerr << "the translation pane is full (it takes at most "
+                      << platform.PaneById(TranslationPane).TextLimit() << " characters)";
+        } else {
+            std::cerr << "refused (" << platform.messageBoxes[shown].caption << ")";
         }
         std::cerr << "; nothing was saved\n";
         return StatusError;
@@ -277,7 +191,11 @@ int Run(const Arguments& arguments) {
     MarkCount translation = PrintMarks(std::cout, TranslationPane, arguments.translation);
     std::cout.flush();
 
-    if (arguments.command == "merge" && !Save(platform, arguments)) return StatusError;
+    // i-Merge does nothing for masks (nor for files of no known kind): there is
+    // nothing to save, not even to the output file.
+    const bool mergeRuns =
+        arguments.command == "merge" && FileKindRowOf(appState.fileKind).merge != nullptr;
+    if (mergeRuns && !Save(arguments)) return StatusError;
     return count.redLines + translation.redLines > 0 ? StatusRed : StatusClean;
 }
 

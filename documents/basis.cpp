@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/paths.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 #include "text/Klegro.h"
 #include "text/Nsuche.h"
 
@@ -42,18 +43,18 @@ std::string UpToNul(const std::string& text) { return text.substr(0, text.find('
 
 // A path that does not fit the path buffer with its NUL would have to be cut and
 // would then name another file; it is refused instead.
-bool FitsPathBuffer(const std::string& chosen) {
+bool FitsPathBuffer(const std::string& chosen, bool* pathTooLong) {
     if (static_cast<int>(chosen.size()) < PathCapacity) return true;
-    ThePlatform().MessageBox("Der gew\xE4hlte Pfad ist zu lang (h\xF6"
-                             "chstens 259 Zeichen)! "
-                             "Bitte einen k\xFCrzeren Pfad w\xE4hlen.",
-                             "Error", MB_ICONWARNING);
+    ShowMessage(MessageId::ChosenPathTooLong);
+    if (pathTooLong != nullptr) *pathTooLong = true;
     return false;
 }
 
 } // namespace
 
-int OpenFileDialog(char* path, std::int32_t& length, const char* title, int titleLength) {
+int OpenFileDialog(char* path, std::int32_t& length, const char* title, int titleLength,
+                   bool* pathTooLong) {
+    if (pathTooLong != nullptr) *pathTooLong = false;
     FileDialogRequest request = MakeRequest(title, titleLength);
     if (length >= 0) {
         const int usable = UsableLength(length);
@@ -68,7 +69,7 @@ int OpenFileDialog(char* path, std::int32_t& length, const char* title, int titl
     std::string chosen;
     if (!ThePlatform().OpenFileDialog(request, chosen)) return 0;
     chosen = UpToNul(chosen);
-    if (!FitsPathBuffer(chosen)) return 0;
+    if (!FitsPathBuffer(chosen, pathTooLong)) return 0;
 
     const int n = static_cast<int>(chosen.size());
     std::memcpy(path, chosen.c_str(), static_cast<std::size_t>(n) + 1);
@@ -81,7 +82,8 @@ int OpenFileDialog(char* path, std::int32_t& length, const char* title, int titl
 }
 
 int SaveFileDialog(char* path, std::int32_t& length, const char* title, int titleLength,
-                   int overwritePrompt) {
+                   int overwritePrompt, bool* pathTooLong) {
+    if (pathTooLong != nullptr) *pathTooLong = false;
     if (length >= 0) {
         path[UsableLength(length)] = '\0';
     } else {
@@ -95,7 +97,7 @@ int SaveFileDialog(char* path, std::int32_t& length, const char* title, int titl
     int result = ThePlatform().SaveFileDialog(request, chosen) ? 1 : 0;
     if (result != 0) {
         chosen = UpToNul(chosen);
-        if (FitsPathBuffer(chosen)) {
+        if (FitsPathBuffer(chosen, pathTooLong)) {
             std::memcpy(path, chosen.c_str(), chosen.size() + 1);
         } else {
             result = 0;

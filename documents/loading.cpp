@@ -10,14 +10,18 @@
 #include "documents/basis.h"
 #include "panes/richedit.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 #include "text/Tau.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -26,46 +30,50 @@ constexpr int FirstLineCapacity = 256;
 // A mask translation whose first line is this short is not treated as a mask.
 constexpr int ShortestMaskHeader = 9;
 
-// Why a file did not reach its pane whole.
-enum class Cut { None, TooLarge, NulByte, ReadError, Refused };
-
 struct Document {
+    bool opened = false;
     std::string bytes;
-    Cut cut = Cut::None;
 };
 
 // Reads the file as bytes, at most LoadCapacity of them; the text ends at a NUL
-// byte. Returns false when the file does not open. Only a regular file opens: a
-// folder has no text, and opening a named pipe would wait for a writer and
-// freeze the window.
-bool ReadDocument(const std::string& path, Document& document) {
+// byte. Returns LoadedWhole, or why the file did not open, or why the text is
+// only part of the file. Only a regular file opens: a folder has no text, and
+// opening a named pipe would wait for a writer and freeze the window.
+LoadOutcome ReadDocument(const std::string& path, Document& document) {
     std::error_code error;
-    if (path.empty()) return false;
+    if (path.empty()) return {LoadResult::DoesNotOpen, path, {}};
     const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
+    if (std::filesystem::is_directory(status)) return {LoadResult::IsDirectory, path, {}};
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return {LoadResult::NotRegularFile, path, {}};
+    }
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
+    if (file == nullptr) {
+        return {LoadResult::DoesNotOpen, path, std::error_code(errno, std::generic_category())};
+    }
+    document.opened = true;
+    LoadResult cut = LoadResult::LoadedWhole;
     try {
         // One byte beyond the capacity tells a file that is too large.
         document.bytes.resize(static_cast<std::size_t>(LoadCapacity) + 1);
         const std::size_t read = std::fread(document.bytes.data(), 1, document.bytes.size(), file);
-        if (std::ferror(file)) document.cut = Cut::ReadError;
+        if (std::ferror(file)) cut = LoadResult::ReadError;
         document.bytes.resize(read);
     } catch (const std::bad_alloc&) {
         document.bytes.clear();
-        document.cut = Cut::ReadError;
+        cut = LoadResult::ReadError;
     }
     std::fclose(file);
     if (document.bytes.size() > static_cast<std::size_t>(LoadCapacity)) {
         document.bytes.resize(LoadCapacity);
-        document.cut = Cut::TooLarge;
+        cut = LoadResult::CutAtCapacity;
     }
     const std::size_t nul = document.bytes.find('\0');
     if (nul != std::string::npos) {
         document.bytes.resize(nul);
-        if (document.cut == Cut::None) document.cut = Cut::NulByte;
+        if (cut == LoadResult::LoadedWhole) cut = LoadResult::HeldNul;
     }
-    return true;
+    return {cut, path, {}};
 }
 
 // Sets the whole text of a pane. A text the pane refuses leaves it empty, never
@@ -77,41 +85,20 @@ bool SetPaneText(int pane, const std::string& bytes) {
     return false;
 }
 
-const char* CutReason(Cut cut) {
-    switch (cut) {
-    case Cut::TooLarge:
-        return "gr\xF6\xDF"
-               "er als 1.000.000 Bytes";
-    case Cut::NulByte:
-        return "enth\xE4lt ein NUL-Zeichen";
-    case Cut::ReadError:
-        return "Lesefehler";
-    case Cut::Refused:
-        return "zu lang f\xFCr das Textfeld";
-    case Cut::None:
-        break;
+// How the message names the reason a file did not reach its pane whole.
+constexpr std::pair<LoadResult, MessagePart> cutParts[] = {
+    {LoadResult::CutAtCapacity, MessagePart::LargerThanLoadCapacity},
+    {LoadResult::HeldNul, MessagePart::HoldsNul},
+    {LoadResult::ReadError, MessagePart::ReadError},
+    {LoadResult::RefusedByPane, MessagePart::TooLongForPane},
+};
+
+// Tells the translator that a file did not reach its pane whole, and why; a
+// file that did says nothing.
+void TellCut(MessageId message, LoadResult cut) {
+    for (const auto& [result, part] : cutParts) {
+        if (result == cut) ShowMessage(message, part);
     }
-    return "";
-}
-
-void TellOriginalCut(Cut cut) {
-    ThePlatform().MessageBox(std::string("Die Originaldatei wurde nicht vollst\xE4ndig geladen (") +
-                                 CutReason(cut) +
-                                 "). Angezeigt wird nur der Text bis dahin; der Vergleich mit "
-                                 "der \xDC"
-                                 "bersetzung ist daher unvollst\xE4ndig.",
-                             "Verbodex", MB_ICONWARNING);
-}
-
-void TellTranslationCut(Cut cut) {
-    ThePlatform().MessageBox(
-        std::string("Die \xDC"
-                    "bersetzungsdatei wurde nicht vollst\xE4ndig geladen (") +
-            CutReason(cut) +
-            "). Angezeigt wird nur der Text bis dahin. Speichern in diese Datei w\xFC"
-            "rde "
-            "den Rest der Datei l\xF6schen und fragt deshalb vorher nach.",
-        "Verbodex", MB_ICONWARNING);
 }
 
 // A mask translation is shown as wide as its area, so that lines that outgrow it
@@ -134,6 +121,14 @@ void SizeTranslationPane(FileKind kind, const char* header) {
     platform.MoveControl(TranslationPane, rect.left, rect.top, width, appState.paneHeight, true);
 }
 
+// A path and its length change together; a path that does not fit leaves both.
+bool SetPath(char* buffer, std::int32_t& length, const std::string& path) {
+    if (path.size() >= static_cast<std::size_t>(PathCapacity)) return false;
+    std::memcpy(buffer, path.c_str(), path.size() + 1);
+    length = static_cast<std::int32_t>(path.size());
+    return true;
+}
+
 void EnableKindButtons(bool merge, bool standardEntries) {
     ThePlatform().EnableControl(IdMerge, merge);
     ThePlatform().EnableControl(IdStandardEntries, standardEntries);
@@ -141,70 +136,76 @@ void EnableKindButtons(bool merge, bool standardEntries) {
 
 } // namespace
 
-bool LoadOriginal(bool browse) {
+LoadOutcome LoadOriginal(bool browse) {
     Platform& platform = ThePlatform();
-    if (browse && OpenFileDialog(appState.originalPath, appState.originalPathLength,
-                                 "Originaldatei \xF6"
-                                 "ffnen",
-                                 20) == 0) {
-        return false;
+    if (browse) {
+        bool pathTooLong = false;
+        if (OpenFileDialog(appState.originalPath, appState.originalPathLength,
+                           "Originaldatei \xF6"
+                           "ffnen",
+                           20, &pathTooLong) == 0) {
+            return {pathTooLong ? LoadResult::PathTooLong : LoadResult::NoFileChosen, "", {}};
+        }
     }
-    if (appState.originalPathLength <= 0) return false;
+    if (appState.originalPathLength <= 0) return {LoadResult::NoPath, "", {}};
     const std::string path = PathText(appState.originalPath, appState.originalPathLength);
     platform.SetControlText(IdOriginalPathEdit, path);
 
     Document document;
-    const bool opened = ReadDocument(path, document);
-    appState.originalOpened = opened ? 1 : 0;
-    if (!opened) {
+    LoadOutcome outcome = ReadDocument(path, document);
+    appState.originalOpened = document.opened ? 1 : 0;
+    if (!document.opened) {
         // A file that does not open leaves the pane empty, quietly: the path field
         // already shows which file it was.
         SetPaneText(OriginalPane, "");
-        return false;
+        return outcome;
     }
     const bool shown = SetPaneText(OriginalPane, document.bytes);
     appState.fileKind = FileKind::Other;
     if (!shown) {
-        TellOriginalCut(Cut::Refused);
-        return true;
+        outcome.result = LoadResult::RefusedByPane;
+        TellCut(MessageId::OriginalNotLoadedWhole, outcome.result);
+        return outcome;
     }
     appState.fileKind = RecogniseFileKind(appState.originalPath, appState.originalPathLength);
     ColourPane(appState.fileKind, OriginalPane);
-    if (document.cut != Cut::None) TellOriginalCut(document.cut);
-    return true;
+    TellCut(MessageId::OriginalNotLoadedWhole, outcome.result);
+    return outcome;
 }
 
-bool LoadTranslation(bool browse) {
-    if (!AskToSave()) return false;
+LoadOutcome LoadTranslation(bool browse) {
+    if (!AskToSave()) return {LoadResult::UnsavedChangesKept, "", {}};
     Platform& platform = ThePlatform();
     bool chosen = true;
+    bool pathTooLong = false;
     if (browse) {
         chosen = OpenFileDialog(appState.translationPath, appState.translationPathLength,
                                 "\xDC"
                                 "bersetzungsdatei \xF6"
                                 "ffnen",
-                                24) != 0;
+                                24, &pathTooLong) != 0;
     }
     // The aids of the previous file no longer apply, chosen or not.
     EnableKindButtons(false, false);
     appState.fileKind = FileKind::Other;
-    if (!chosen || appState.translationPathLength <= 0) return false;
+    if (!chosen) return {pathTooLong ? LoadResult::PathTooLong : LoadResult::NoFileChosen, "", {}};
+    if (appState.translationPathLength <= 0) return {LoadResult::NoPath, "", {}};
     const std::string path = PathText(appState.translationPath, appState.translationPathLength);
     platform.SetControlText(IdTranslationPathEdit, path);
 
     Document document;
-    const bool opened = ReadDocument(path, document);
-    appState.translationOpened = opened ? 1 : 0;
+    LoadOutcome outcome = ReadDocument(path, document);
+    appState.translationOpened = document.opened ? 1 : 0;
     appState.translationCut = 0;
-    if (!opened) {
+    if (!document.opened) {
         SetPaneText(TranslationPane, "");
         appState.modified = 0;
-        return false;
+        return outcome;
     }
-    if (!SetPaneText(TranslationPane, document.bytes)) document.cut = Cut::Refused;
+    if (!SetPaneText(TranslationPane, document.bytes)) outcome.result = LoadResult::RefusedByPane;
     // Saving a text that is only part of its file would cut the file; the save
     // asks first while this is set.
-    appState.translationCut = document.cut != Cut::None ? 1 : 0;
+    appState.translationCut = outcome.Whole() ? 0 : 1;
 
     char firstLine[FirstLineCapacity];
     const std::int32_t firstLength =
@@ -219,8 +220,8 @@ bool LoadTranslation(bool browse) {
     ColourPane(appState.fileKind, TranslationPane);
     // Setting the text reported a change; a freshly loaded file is unchanged.
     appState.modified = 0;
-    if (document.cut != Cut::None) TellTranslationCut(document.cut);
-    return true;
+    TellCut(MessageId::TranslationNotLoadedWhole, outcome.result);
+    return outcome;
 }
 
 void SwapFiles() {
@@ -233,4 +234,18 @@ void SwapFiles() {
     Platform& platform = ThePlatform();
     platform.SendCommand(MakeCommand(LoadTranslationCommand));
     platform.SendCommand(MakeCommand(LoadOriginalCommand));
+}
+
+LoadOutcome LoadOriginalFrom(const std::string& path) {
+    if (!SetPath(appState.originalPath, appState.originalPathLength, path)) {
+        return {LoadResult::PathTooLong, path, {}};
+    }
+    return LoadOriginal(false);
+}
+
+LoadOutcome LoadTranslationFrom(const std::string& path) {
+    if (!SetPath(appState.translationPath, appState.translationPathLength, path)) {
+        return {LoadResult::PathTooLong, path, {}};
+    }
+    return LoadTranslation(false);
 }

@@ -7,6 +7,7 @@
 #include "documents/basis.h"
 #include "panes/richedit.h"
 #include "platform/platform.h"
+#include "resources/messages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,17 +23,20 @@ namespace {
 constexpr int SaveCapacity = 1000000;
 
 // The previous content survives beside the file, its last three characters
-// replaced by "bak" (DIALOG.INI -> DIALOG.bak). Whether the copy worked is not
-// examined: a file saved for the first time has nothing to keep. Only an ordinary
-// file is copied; a device such as /dev/zero would never end.
-void MakeBackup(const std::string& path) {
+// replaced by "bak" (DIALOG.INI -> DIALOG.bak). The save goes on whether or not
+// the copy worked; a file saved for the first time has nothing to keep. Only an
+// ordinary file is copied; a device such as /dev/zero would never end. Returns
+// false when there was a previous content and it was not kept.
+bool MakeBackup(const std::string& path) {
     std::error_code error;
-    if (path.size() < 3 || !std::filesystem::is_regular_file(path, error)) return;
+    if (!std::filesystem::is_regular_file(path, error)) return true;
+    if (path.size() < 3) return false;
     std::string backup = path;
     backup.replace(backup.size() - 3, 3, "bak");
     std::int16_t status = 0;
     const int length = static_cast<int>(path.size());
     ftnfco(status, path.c_str(), length, backup.c_str(), length);
+    return status == 0;
 }
 
 // Opens the target for writing without cutting it (creating it when it does not
@@ -57,19 +61,10 @@ bool WriteWhole(const std::string& path, const char* bytes, std::size_t count) {
     return std::fclose(file) == 0 && written;
 }
 
-void ShowError(const char* text, const char* caption, unsigned icon) {
-    ThePlatform().MessageBox(text, caption, icon);
-}
-
-// A translation that was cut at load holds only part of its file; saving it over
-// that file would lose the rest, so the translator decides.
-bool ConfirmSaveOverCutFile() {
-    const int answer = ThePlatform().MessageBox(
-        "Die \xDC"
-        "bersetzungsdatei wurde beim Laden nicht vollst\xE4ndig gelesen. Beim "
-        "Speichern geht der nicht geladene Rest der Datei verloren. Trotzdem speichern?",
-        "Verbodex", MB_YESNO | MB_ICONWARNING);
-    return answer == IDYES;
+// Shows the failure's message and gives back its outcome.
+SaveOutcome Refuse(MessageId message, SaveResult result, const std::string& target) {
+    ShowMessage(message);
+    return {result, target};
 }
 
 } // namespace
@@ -80,12 +75,9 @@ bool SameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, error) && !error;
 }
 
-bool WriteTranslation(const std::string& target) {
+SaveOutcome WriteTranslation(const std::string& target) {
     if (!TargetOpens(target)) {
-        ShowError("Zieldatei kann nichtge\xF6"
-                  "ffnet werden!",
-                  "Error", MB_ICONWARNING);
-        return false;
+        return Refuse(MessageId::TargetDoesNotOpen, SaveResult::CannotOpen, target);
     }
 
     // Room for one byte more than a save may write (two for the terminating NUL of
@@ -94,51 +86,49 @@ bool WriteTranslation(const std::string& target) {
     try {
         buffer.resize(static_cast<std::size_t>(SaveCapacity) + 2);
     } catch (const std::bad_alloc&) {
-        ShowError("Alloc-Error 359!", "Error", MB_ICONHAND);
-        return false;
+        return Refuse(MessageId::SaveBufferNotObtained, SaveResult::OutOfMemory, target);
     }
     std::int32_t count = RichEdit_StreamOutText(TranslationPane, buffer.data(), SaveCapacity + 1);
     if (count <= 0) count = RichEdit_GetText(TranslationPane, buffer.data(), SaveCapacity + 2);
-    if (count <= 0) {
-        ShowError("Text-Puffer zu klein!", "Error", MB_ICONHAND);
-        return false;
-    }
+    if (count <= 0) return Refuse(MessageId::PaneYieldsNoText, SaveResult::NothingToSave, target);
     if (count > SaveCapacity) {
-        ShowError("Der Text ist zu lang zum Speichern (mehr als 1.000.000 Bytes)! Die Zieldatei "
-                  "wurde nicht ver\xE4ndert.",
-                  "Error", MB_ICONHAND);
-        return false;
+        return Refuse(MessageId::TextTooLongToSave, SaveResult::TextTooLong, target);
     }
-
     if (!WriteWhole(target, buffer.data(), static_cast<std::size_t>(count))) {
-        ShowError("Zieldatei wurde nicht (oder nicht komplett) geschrieben! Die Zieldatei ist "
-                  "m\xF6glicherweise schreibgesch\xFCtzt oder der Datentr\xE4ger ist voll.",
-                  "Write Error", MB_ICONHAND);
-        return false;
+        return Refuse(MessageId::TargetNotWrittenWhole, SaveResult::NotWrittenWhole, target);
     }
-    return true;
+    return {SaveResult::Saved, target};
 }
 
-void SaveTranslation(bool saveAs) {
+SaveOutcome SaveTranslation(bool saveAs) {
     // Save As writes a copy; the loaded file stays the target of the next Save.
     const std::string loaded = PathText(appState.translationPath, appState.translationPathLength);
     std::string target = loaded;
     if (saveAs) {
+        bool pathTooLong = false;
         if (SaveFileDialog(appState.saveAsPath, appState.saveAsPathLength,
                            "\xDC"
                            "bersetzungsdatei speichern unter...",
-                           36, 1) == 0) {
-            return;
+                           36, 1, &pathTooLong) == 0) {
+            return {pathTooLong ? SaveResult::PathTooLong : SaveResult::Cancelled, ""};
         }
         target = PathText(appState.saveAsPath, appState.saveAsPathLength);
     }
     const bool overLoadedFile = SameFile(target, loaded);
-    if (appState.translationCut != 0 && overLoadedFile && !ConfirmSaveOverCutFile()) return;
+    // A translation that was cut at load holds only part of its file; saving it
+    // over that file would lose the rest, so the translator decides.
+    if (appState.translationCut != 0 && overLoadedFile &&
+        ShowMessage(MessageId::SaveOverCutFile) != IDYES) {
+        return {SaveResult::Declined, target};
+    }
 
-    MakeBackup(target);
+    const bool backedUp = MakeBackup(target);
+    SaveOutcome outcome = WriteTranslation(target);
     // A failed write leaves the text marked as changed: it is not safely on disk.
-    if (!WriteTranslation(target)) return;
+    if (!outcome.Saved()) return outcome;
     appState.modified = 0;
     // The file now holds exactly the pane's text, nothing of it is lost any more.
     if (overLoadedFile) appState.translationCut = 0;
+    if (!backedUp) outcome.result = SaveResult::SavedWithoutBackup;
+    return outcome;
 }

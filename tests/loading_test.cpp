@@ -2,6 +2,7 @@
 #include "documents/loading.h"
 #include "documents_fixture.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -172,6 +173,72 @@ TEST_F(LoadingTest, aFileThatDoesNotReachThePaneWhole_isReportedOnBothSides) {
     Load(LoadTranslationCommand, "whole.ini");
     EXPECT_EQ(appState.translationCut, 0);
     EXPECT_EQ(platform.messageBoxes.size(), 2u);
+}
+
+TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
+    std::filesystem::create_directory("folder");
+    ASSERT_EQ(::mkfifo("pipe.ini", 0600), 0);
+    WriteFile("whole.ini", "[A]\r\n");
+    WriteFile("big.ini", std::string(LoadCapacity + 1, 'x'));
+    WriteFile("nul.ini", std::string("[A]\r\n\0B=1\r\n", 11));
+    struct Case {
+        std::string path;
+        LoadResult result;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"whole.ini", LoadResult::LoadedWhole, true},
+        {"big.ini", LoadResult::CutAtCapacity, true},
+        {"nul.ini", LoadResult::HeldNul, true},
+        {"missing.ini", LoadResult::DoesNotOpen, false},
+        {"folder", LoadResult::IsDirectory, false},
+        {"./", LoadResult::IsDirectory, false},
+        {"pipe.ini", LoadResult::NotRegularFile, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.substr(0, 20));
+        for (bool original : {true, false}) {
+            Load(original ? LoadOriginalCommand : LoadTranslationCommand, "whole.ini");
+            const LoadOutcome outcome =
+                original ? LoadOriginalFrom(c.path) : LoadTranslationFrom(c.path);
+            EXPECT_EQ(outcome.result, c.result) << ReasonOf(outcome);
+            EXPECT_EQ(outcome.Whole(), c.result == LoadResult::LoadedWhole);
+            EXPECT_EQ(outcome.path, c.path);
+            EXPECT_EQ(original ? appState.originalOpened : appState.translationOpened,
+                      c.opened ? 1 : 0);
+        }
+    }
+    // A file that did not open says why in the system's words.
+    const LoadOutcome missing = LoadTranslationFrom("missing.ini");
+    EXPECT_EQ(missing.error, std::error_code(ENOENT, std::generic_category()));
+    EXPECT_EQ(ReasonOf(missing), std::generic_category().message(ENOENT));
+    EXPECT_STREQ(ReasonOf(LoadOriginalFrom("folder").result), "is a directory");
+}
+
+TEST_F(LoadingTest, aLoadThatNeverReachesTheFile_tellsWhyAndKeepsThePathBuffer) {
+    WriteFile("whole.ini", "[A]\r\n");
+    const std::string tooLong(PathCapacity, 'a');
+    for (bool original : {true, false}) {
+        SCOPED_TRACE(original ? "original" : "translation");
+        const auto loadFrom = original ? LoadOriginalFrom : LoadTranslationFrom;
+        const auto browse = [original] {
+            return (original ? LoadOriginal(true) : LoadTranslation(true)).result;
+        };
+        loadFrom("whole.ini");
+        EXPECT_EQ(loadFrom(tooLong).result, LoadResult::PathTooLong);
+        EXPECT_STREQ(original ? appState.originalPath : appState.translationPath, "whole.ini");
+        EXPECT_EQ(loadFrom("").result, LoadResult::NoPath);
+
+        // The browse dialog cancelled, or its choice refused as too long.
+        EXPECT_EQ(browse(), LoadResult::NoFileChosen);
+        platform.openFileAnswers.push_back("/" + tooLong);
+        EXPECT_EQ(browse(), LoadResult::PathTooLong);
+    }
+    // The save prompt before replacing the translation cancelled.
+    appState.modified = 1;
+    platform.messageBoxAnswers.push_back(IDCANCEL);
+    EXPECT_EQ(LoadTranslationFrom("whole.ini").result, LoadResult::UnsavedChangesKept);
+    EXPECT_EQ(appState.modified, 1);
 }
 
 } // namespace

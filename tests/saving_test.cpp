@@ -1,10 +1,14 @@
 #include "documents/loading.h"
+#include "documents/saving.h"
 #include "documents_fixture.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
+
+// The longest text a save writes.
+constexpr int SaveCapacityForTest = 1000000;
 
 class SavingTest : public DocumentsTest {
   protected:
@@ -151,6 +155,60 @@ TEST_F(SavingTest, aTranslationCutAtLoad_isSavedOverItsFileOnlyAfterYes) {
     // The file now holds what the pane shows: the next save asks nothing.
     Save();
     EXPECT_EQ(platform.messageBoxes.size(), 2u);
+}
+
+TEST_F(SavingTest, everySaveTellsWhatHappened) {
+    std::filesystem::create_directory("folder");
+    std::filesystem::create_directory("blocked.bak"); // the backup cannot be written
+    WriteFile("blocked.ini", "old\r\n");
+    WriteFile("ab", "old\r\n"); // too short a name for a backup
+    WriteFile("kept.ini", "old\r\n");
+    struct Case {
+        const char* path;
+        std::string paneText;
+        SaveResult result;
+    };
+    const Case cases[] = {
+        {"new.ini", "x", SaveResult::Saved},
+        {"kept.ini", "x", SaveResult::Saved},
+        {"blocked.ini", "x", SaveResult::SavedWithoutBackup},
+        {"ab", "x", SaveResult::SavedWithoutBackup},
+        {"folder", "x", SaveResult::CannotOpen},
+        {"no/folder/a.ini", "x", SaveResult::CannotOpen},
+        {"/dev/full", "x", SaveResult::NotWrittenWhole},
+        {"kept.ini", "", SaveResult::NothingToSave},
+        {"kept.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
+    };
+    for (const Case& c : cases) {
+        SetPath(appState.translationPath, appState.translationPathLength, c.path);
+        SetPaneText(TranslationPane, c.paneText);
+        appState.modified = 1;
+        const SaveOutcome outcome = SaveTranslation(false);
+        EXPECT_EQ(outcome.result, c.result) << c.path << ": " << ReasonOf(outcome.result);
+        EXPECT_EQ(outcome.path, c.path);
+        EXPECT_EQ(outcome.Saved(), appState.modified == 0) << c.path;
+    }
+    EXPECT_EQ(ReadFile("blocked.ini"), "x");
+    EXPECT_EQ(ReadFile("ab"), "x");
+
+    // Writing elsewhere makes no backup, and misses none.
+    SetPaneText(TranslationPane, "y");
+    EXPECT_EQ(WriteTranslation("kept.ini").result, SaveResult::Saved);
+    EXPECT_EQ(ReadFile("kept.ini"), "y");
+    EXPECT_EQ(WriteTranslation("folder").result, SaveResult::CannotOpen);
+
+    // Save As cancelled or given a path too long, and the save over a file cut at
+    // load answered No.
+    EXPECT_EQ(SaveTranslation(true).result, SaveResult::Cancelled);
+    std::string tooLong(PathCapacity + 1, 'a');
+    tooLong[0] = '/';
+    platform.saveFileAnswers.push_back(tooLong);
+    EXPECT_EQ(SaveTranslation(true).result, SaveResult::PathTooLong);
+    WriteFile("cut.ini", std::string("[A]\r\n\0rest", 10));
+    appState.modified = 0;
+    Load(LoadTranslationCommand, "cut.ini");
+    platform.messageBoxAnswers.push_back(IDNO);
+    EXPECT_EQ(SaveTranslation(false).result, SaveResult::Declined);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/qt/dialog_font.h"
 #include "platform/qt/file_dialogs.h"
+#include "platform/qt/input_filter.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/updown_control.h"
+#include "resources/accelerators.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,14 +24,6 @@
 #include <algorithm>
 
 namespace {
-
-// The dialog font of the template, as close as this system comes to it.
-QFont DialogFont(const WindowTemplate& window) {
-    QFont font(QString::fromLatin1(window.fontName));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(window.fontPoints);
-    return font;
-}
 
 int AnswerOf(int button) {
     switch (button) {
@@ -58,20 +53,17 @@ void QtPlatform::BuildMainWindow(bool german) {
     window_ = std::make_unique<MainWindowWidget>(
         [this](std::uint32_t command) { SendCommand(command); }, [this] { DeliverSize(); });
     window_->setWindowTitle(DecodeCp1252(form.title));
-    const QFont font = DialogFont(form);
-    window_->setFont(font);
-
-    // Dialog base units as the window system computes them for the dialog font:
-    // the average width of the 52 letters, rounded, and the font's height.
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX_ = (letters / 26 + 1) / 2;
-    baseY_ = metrics.height();
+    // The geometry keeps the base units the template was laid out for, in
+    // device-independent pixels, so that it grows with the screen's device pixel
+    // ratio; the font is then chosen to fit it.
+    baseX_ = DialogBaseUnitX;
+    baseY_ = DialogBaseUnitY;
 
     controls_.clear();
+    controlIds_.clear();
     panes_.clear();
     pathFields_.clear();
+    inputHook_ = nullptr;
     for (int i = 0; i < form.controlCount; ++i) {
         const ResolvedControl control = ResolveControl(form.controls[i], german);
         QWidget* widget = CreateControl(control);
@@ -81,16 +73,29 @@ void QtPlatform::BuildMainWindow(bool german) {
                             DialogUnitsToPixelsY(control.height, baseY_));
         widget->setHidden(!control.visible);
         widget->setEnabled(control.enabled);
-        if (control.id != -1) controls_[control.id] = widget;
+        if (control.tooltip[0] != '\0') widget->setToolTip(DecodeCp1252(control.tooltip));
+        if (control.id != -1) {
+            controls_[control.id] = widget;
+            controlIds_[widget] = control.id;
+        }
         if (control.pathField) pathFields_.insert(control.id);
     }
 
-    window_->resize(DialogUnitsToPixelsX(form.width, baseX_),
-                    DialogUnitsToPixelsY(form.height, baseY_));
+    FitDialogFont(*window_, form.fontName, form.fontPoints);
+    window_->ResizeFrame(MainWindowOpeningWidth, MainWindowOpeningHeight);
     int minWidth = 0;
     int minHeight = 0;
     MinTrackSize(minWidth, minHeight);
     window_->SetMinimumFrameSize(minWidth, minHeight);
+
+    inputFilter_ = new InputFilter(
+        window_.get(),
+        [this](QWidget* receiver, std::uint32_t message) {
+            if (inputHook_ != nullptr) inputHook_(InputWindowOf(receiver), message);
+        },
+        [this](QWidget* receiver, int key, unsigned modifiers) {
+            return TakeAccelerator(receiver, key, modifiers);
+        });
 
     // The program's window creation, once every control exists and before the
     // window is shown.
@@ -320,6 +325,49 @@ bool QtPlatform::ScreenToClient(std::int32_t& x, std::int32_t& y) {
 Handle QtPlatform::MainWindowHandle() { return window_.get(); }
 
 Handle QtPlatform::ControlHandle(int id) { return Control(id); }
+
+bool QtPlatform::IsChild(Handle window) {
+    return window != nullptr && controlIds_.contains(static_cast<const QWidget*>(window));
+}
+
+int QtPlatform::ControlIdOf(const QWidget* widget) const {
+    for (; widget != nullptr && widget != window_.get(); widget = widget->parentWidget()) {
+        if (auto it = controlIds_.find(widget); it != controlIds_.end()) return it->second;
+    }
+    return 0;
+}
+
+Handle QtPlatform::InputWindowOf(const QWidget* widget) const {
+    const int id = ControlIdOf(widget);
+    return id != 0 ? static_cast<Handle>(Control(id)) : static_cast<Handle>(window_.get());
+}
+
+bool QtPlatform::TakeAccelerator(const QWidget* receiver, int key, unsigned modifiers) {
+    const std::uint32_t command = FindAccelerator(key, modifiers, ControlIdOf(receiver));
+    if (command == 0) return false;
+    SendCommand(command);
+    return true;
+}
+
+int QtPlatform::FocusedControl() { return window_ ? ControlIdOf(window_->focusWidget()) : 0; }
+
+void QtPlatform::FocusControl(int id, bool selectText) {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText)
+        edit->selectAll();
+}
+
+Handle QtPlatform::InstallInputHook(InputHook hook) {
+    if (!window_ || hook == nullptr) return nullptr;
+    inputHook_ = hook;
+    return &inputHook_;
+}
+
+void QtPlatform::RemoveInputHook(Handle hook) {
+    if (hook != nullptr && hook == &inputHook_) inputHook_ = nullptr;
+}
 
 Pane* QtPlatform::GetPane(int id) { return PaneWidget(id); }
 
