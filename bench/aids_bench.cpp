@@ -18,7 +18,7 @@ constexpr int TranslationLimit = 999990;
 struct PairPanes {
     HeadlessPlatform platform;
     const Pair& pair;
-    explicit PairPanes(std::size_t bytes) : pair(DialogPair(bytes)) {
+    explicit PairPanes(std::size_t bytes) : pair(LaggingPair(bytes)) {
         SetPlatform(&platform);
         platform.SetWindowProcedures(CommandProcedures());
         ResetAppState();

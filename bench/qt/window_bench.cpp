@@ -41,7 +41,7 @@ struct PairWindow {
     explicit PairWindow(std::size_t bytes) {
         fs::create_directories(folder / "de");
         fs::create_directories(folder / "en");
-        const Pair& pair = DialogPair(bytes);
+        const Pair& pair = LaggingPair(bytes);
         std::ofstream(folder / "de" / "DIALOG.INI", std::ios::binary) << pair.original;
         std::ofstream(folder / "en" / "DIALOG.INI", std::ios::binary) << pair.translation;
         ResetAppState();
