@@ -395,6 +395,25 @@ Colour HeadlessPane::CharColour(std::int32_t index) {
     return marks_.ColourAt(position.line, position.offset);
 }
 
+std::vector<Colour> HeadlessPane::CharColours() {
+    std::vector<Colour> colours;
+    colours.reserve(static_cast<std::size_t>(TextLength()) + 1);
+    for (std::int32_t line = 0; line < marks_.LineCount(); ++line) {
+        // Its characters and its line break's cell; black where the runs fall
+        // short.
+        const std::size_t end = colours.size() + static_cast<std::size_t>(marks_.LineCells(line));
+        for (const ColourMarks::Run& run : marks_.Runs(line)) {
+            const std::size_t room = end - colours.size();
+            colours.insert(colours.end(), std::min(room, static_cast<std::size_t>(run.length)),
+                           run.colour);
+        }
+        colours.resize(end, Black);
+    }
+    // The last line's cell for a line break is no character.
+    colours.resize(static_cast<std::size_t>(TextLength()));
+    return colours;
+}
+
 bool HeadlessPane::LineHasColour(std::int32_t line, Colour colour) {
     return marks_.LineHasColour(line, colour, line + 1 < lineCount_);
 }

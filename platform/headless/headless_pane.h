@@ -64,6 +64,9 @@ class HeadlessPane : public Pane {
 
     // What tests look at.
     int Id() const { return id_; }
+    // The colour of every character, in one pass (CharColour of 0 to
+    // TextLength() - 1).
+    std::vector<Colour> CharColours();
     // Number of lines the pane shows at once; scrolling stops when the last line
     // is at the bottom.
     void SetPageLines(std::int32_t lines);
