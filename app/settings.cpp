@@ -134,10 +134,10 @@ enum class FileState { Read, Missing, Unreadable };
 
 FileState ReadWholeFile(const std::string& file, std::string& content) {
     std::error_code error;
-    const auto status = std::filesystem::status(file, error);
+    const auto status = std::filesystem::status(NativePath(file), error);
     if (status.type() == std::filesystem::file_type::not_found) return FileState::Missing;
     if (error || std::filesystem::is_directory(status)) return FileState::Unreadable;
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(NativePath(file), std::ios::binary);
     if (!in) return FileState::Unreadable;
     content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) return FileState::Unreadable;
@@ -248,7 +248,7 @@ bool WriteProfileText(const std::string& file, const char* section, const char* 
     }
 
     if (state == FileState::Read && updated == content) return true;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(file), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(updated.data(), static_cast<std::streamsize>(updated.size()));
     out.close();

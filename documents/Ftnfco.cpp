@@ -1,6 +1,7 @@
 #include "documents/Ftnfco.h"
 
 #include "app/app_state.h"
+#include "app/paths.h"
 
 #include <filesystem>
 #include <string>
@@ -30,6 +31,6 @@ void ftnfco(std::int16_t& status, const char* source, int sourceLength, const ch
     if (!TakeName(source, sourceLength, from) || !TakeName(target, targetLength, to)) return;
     std::error_code error;
     const bool copied = std::filesystem::copy_file(
-        from, to, std::filesystem::copy_options::overwrite_existing, error);
+        NativePath(from), NativePath(to), std::filesystem::copy_options::overwrite_existing, error);
     if (copied && !error) status = CopyDone;
 }

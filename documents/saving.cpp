@@ -29,7 +29,7 @@ constexpr int SaveCapacity = 1000000;
 // false when there was a previous content and it was not kept.
 bool MakeBackup(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return true;
+    if (!std::filesystem::is_regular_file(NativePath(path), error)) return true;
     if (path.size() < 3) return false;
     std::string backup = path;
     backup.replace(backup.size() - 3, 3, "bak");
@@ -44,8 +44,8 @@ bool MakeBackup(const std::string& path) {
 // was. A folder does not open.
 bool TargetOpens(const std::string& path) {
     std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(path, error)) return false;
-    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (path.empty() || std::filesystem::is_directory(NativePath(path), error)) return false;
+    std::FILE* file = OpenNativeFile(path, "ab");
     if (file == nullptr) return false;
     std::fclose(file);
     return true;
@@ -54,7 +54,7 @@ bool TargetOpens(const std::string& path) {
 // Writes the bytes as the whole new content of the file. False when the file did
 // not take all of them.
 bool WriteWhole(const std::string& path, const char* bytes, std::size_t count) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = OpenNativeFile(path, "wb");
     if (file == nullptr) return false;
     bool written = std::fwrite(bytes, 1, count, file) == count;
     written = std::fflush(file) == 0 && written;
@@ -72,7 +72,7 @@ SaveOutcome Refuse(MessageId message, SaveResult result, const std::string& targ
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b) return true;
     std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
+    return std::filesystem::equivalent(NativePath(a), NativePath(b), error) && !error;
 }
 
 SaveOutcome WriteTranslation(const std::string& target) {

@@ -1,0 +1,75 @@
+// The program's paths are Windows-1252 text. Windows names files in UTF-16, so
+// there each path is converted with that code page; elsewhere its bytes are the
+// name. Either way a file saved under a name with the euro sign or an umlaut is
+// found again under that name, by the loader and by the system.
+#include "app/paths.h"
+#include "documents/Ftnfco.h"
+#include "documents/loading.h"
+#include "documents/saving.h"
+#include "documents_fixture.h"
+#include "text/cp1252.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+TEST(Cp1252Wide, everyByteComesBackAndForeignCharactersAreRefused) {
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte)
+        all += static_cast<char>(byte);
+    const std::wstring wide = Cp1252ToWide(all);
+    EXPECT_EQ(wide[0x80 - 1], L'\x20AC');
+    EXPECT_EQ(wide[0x9A - 1], L'\x0161');
+    EXPECT_EQ(wide[0xDC - 1], L'\x00DC');
+    std::string back;
+    EXPECT_TRUE(WideToCp1252(wide, back));
+    EXPECT_EQ(back, all);
+
+    EXPECT_FALSE(WideToCp1252(L"a\x4E2D"
+                              L"b",
+                              back));
+    EXPECT_EQ(back, "a?b");
+}
+
+class NativePathsTest : public DocumentsTest {};
+
+TEST_F(NativePathsTest, aNameOutsideAsciiNamesTheSameFileForTheProgramAndTheSystem) {
+    // The euro sign and s with caron lie where Latin-1 has control characters:
+    // a conversion as Latin-1 would name other files.
+    for (const std::string name : {"\x80URO.INI",
+                                   "\xDC"
+                                   "BERSETZUNG.INI",
+                                   "\x9A"
+                                   "KODA.MNU"}) {
+        SCOPED_TRACE(name);
+        SetPaneText(TranslationPane, "[A]\r\nX=1\r\n");
+        ASSERT_TRUE(WriteTranslation(name).Saved());
+#ifdef _WIN32
+        const std::filesystem::path system = Cp1252ToWide(name);
+#else
+        const std::filesystem::path system = name;
+#endif
+        EXPECT_EQ(ReadFile(Directory() / system), "[A]\r\nX=1\r\n");
+        EXPECT_TRUE(LoadTranslationFrom(name).Whole());
+
+        const std::string copy = name.substr(0, name.size() - 3) + "bak";
+        std::int16_t status = -1;
+        ftnfco(status, name.c_str(), static_cast<int>(name.size()), copy.c_str(),
+               static_cast<int>(copy.size()));
+        EXPECT_EQ(status, 0);
+        EXPECT_TRUE(SameFile(name, "./" + name));
+        std::string listed;
+        ASSERT_TRUE(ProgramPath(NativePath(name), listed));
+        EXPECT_EQ(listed, name);
+    }
+}
+
+TEST(PathSeparators, windowsTakesEitherSeparatorAndOthersOnlyTheirOwn) {
+    EXPECT_TRUE(IsPathSeparator('/'));
+    EXPECT_EQ(IsPathSeparator('\\'), !FileNamesAreCaseSensitive());
+    EXPECT_FALSE(IsPathSeparator(':'));
+}
+
+} // namespace
