@@ -12,9 +12,6 @@ const Rule* const allRules[] = {
     &Rules::ReferenceBecameText,
     &Rules::ReferencePairUnbalancedQuotes,
     &Rules::Inserted,
-    &Rules::StandardSectionCreated,
-    &Rules::StandardEntryCreated,
-    &Rules::ReferenceReplacesValue,
     &Rules::MaskHeaderTooShort,
     &Rules::MaskHeaderUnreadable,
     &Rules::MaskHeaderFieldDiffers,
@@ -25,6 +22,10 @@ const Rule* const allRules[] = {
     &Rules::MenuColonFieldMissing,
     &Rules::MenuColonFieldDiffers,
     &Rules::MenuCodePartTakenOver,
+    // Last, so that reports which number the rules keep the numbers of the others.
+    &Rules::StandardSectionCreated,
+    &Rules::StandardEntryCreated,
+    &Rules::ReferenceReplacesValue,
 };
 
 } // namespace
