@@ -88,7 +88,10 @@ TEST_F(SeriesWindowTest, diffStartsTheComparisonProgramWithBothPaths) {
     std::ofstream("viewer.sh", std::ios::binary)
         << "#!/bin/sh\nprintf '%s\\n' \"$@\" > arguments.part && mv arguments.part arguments\n";
     ::chmod("viewer.sh", 0755);
-    UseExamples("MASK0001.MSK", "\"" + (Directory() / "viewer.sh").string() + "\" -x");
+    std::string diffview(1, '"');
+    diffview += (Directory() / "viewer.sh").string();
+    diffview += "\" -x";
+    UseExamples("MASK0001.MSK", diffview);
     Open();
 
     Click(IdDiff);
