@@ -40,8 +40,9 @@ const char usage[] = R"(Usage:
       prints each value that "#-#" would offer (one that at least two entries
       hold) once, in the order of its first entry, as COUNT<TAB>NAME<TAB>VALUE:
       how many entries hold it, the name the dialog proposes, the value; in
-      UTF-8. Other files print nothing; no file is changed. Exit status 0, or 2
-      for a usage error or a file that cannot be read.
+      UTF-8. Other files print nothing; no file is changed. It takes no option:
+      --format and --output do not apply to these lines and are a usage error.
+      Exit status 0, or 2 for a usage error or a file that cannot be read.
   verbodex-batch --help
 
 Each mark is one line, PATH:LINE:FIRST-LAST: COLOUR, with COLOUR one of red,

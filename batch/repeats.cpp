@@ -66,6 +66,14 @@ void PrintRepeats(std::ostream& out) {
 
 int RunRepeats(const std::vector<std::string>& arguments, std::ostream& out) {
     for (const std::string& word : arguments) {
+        if (word == "--format" || word == "--output") {
+            // Its lines are a list of its own, not marks: no report format or
+            // output file applies to them.
+            std::cerr << "verbodex-batch: 'repeats' takes no " << word
+                      << "; it prints COUNT<TAB>NAME<TAB>VALUE lines (try 'verbodex-batch "
+                         "--help')\n";
+            return StatusError;
+        }
         if (word.size() > 1 && word[0] == '-') {
             std::cerr << "verbodex-batch: unknown option '" << word
                       << "' (try 'verbodex-batch --help')\n";
