@@ -3,6 +3,7 @@
 // the example DIALOG.INI pair in the German window.
 #include "aids/standard_entry_dialog.h"
 #include "app/control_ids.h"
+#include "platform/pane.h"
 #include "platform/qt/modal_dialog.h"
 #include "qt_window_fixture.h"
 #include "resources/standard_entry_dialog.h"
@@ -150,6 +151,7 @@ TEST_F(StandardEntryDialogTest, standardEntriesButtonGathersTheRepeatedTextOfThe
         << "[PATH]\r\nORIG=de/DIALOG.INI\r\nTRANS=en/DIALOG.INI\r\n";
     Open(true);
     ASSERT_TRUE(platform.IsControlEnabled(IdStandardEntries));
+    const std::string loaded = platform.GetControlText(TranslationPane);
     QString message;
     WhenShown([&](ModalDialog& dialog) {
         message = qobject_cast<QLabel*>(dialog.Control(IdEntryMessage))->text();
@@ -162,6 +164,11 @@ TEST_F(StandardEntryDialogTest, standardEntriesButtonGathersTheRepeatedTextOfThe
     EXPECT_EQ(text.substr(0, 31), "[STANDARD]\r\n#CLOSE#=\"Close\"\r\n\r\n");
     EXPECT_NE(text.find("BTN_SCHLIESSEN=#CLOSE#\r\n\r\n[UEBERSICHT]"), std::string::npos);
     EXPECT_EQ(appState.modified, 1);
+
+    // One undo takes the header, the entry and its references back together.
+    platform.GetPane(TranslationPane)->Undo();
+    EXPECT_EQ(platform.GetControlText(TranslationPane), loaded);
+    EXPECT_FALSE(platform.GetPane(TranslationPane)->CanUndo());
 }
 
 } // namespace
