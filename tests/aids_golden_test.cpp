@@ -2,10 +2,11 @@
 // translation, the file kind, the command ("check", "merge" or "standard", the
 // last with the file "answers": one answer to its dialog a line, "yes", "yes
 // NAME", "ok", "no", "next" or "cancel"), the translation expected afterwards
-// and the expected colour letter of every line of both panes. A line of more than one colour ('?')
-// is then given character by character, its line end included, as "original 3: ..RRR." (1-based
-// line). Every case runs twice, with CR LF and with LF line ends, and must give the same result. On
-// a mismatch the actual results are written beside the expected ones as *.new files.
+// and the expected colour letter of every line of both panes. A line of more
+// than one colour ('?') is then given character by character, its line end
+// included, as "original 3: ..RRR." (1-based line). Every case runs twice, with
+// CR LF and with LF line ends, and must give the same result. On a mismatch the
+// actual results are written beside the expected ones as *.new files.
 #include "app/control_ids.h"
 #include "headless_fixture.h"
 #include "resources/standard_entry_dialog.h"
