@@ -5,11 +5,16 @@
 
 #include <string>
 
-// Command 1008 (save in place) or 1023 (save as).
+// Command 1008 (save in place) or 1023 (save as). Nothing is touched before
+// every check that can refuse the save has passed; the backup is then made, and
+// the file replaced, each only once its new content is whole on disk (see
+// documents/safe_write.h). A backup whose name is that of a loaded file is not
+// made; the save goes on and says so. Where the old content could be kept
+// neither in a backup nor in a temporary file, the save asks first.
 SaveOutcome SaveTranslation(bool saveAs);
 
-// Writes the translation pane's text as the whole content of `target`, without
-// a backup; a failure is told in the save's message box.
+// Writes the translation pane's text as the whole content of `target` as the
+// save does, but without a backup; a failure is told in the save's message box.
 SaveOutcome WriteTranslation(const std::string& target);
 
 // Whether two paths name the same file.
