@@ -29,16 +29,18 @@ const char usage[] = R"(Usage:
       "i-Check" and prints the marks.
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
-      changed the translation, saves it as "Save" does (with a backup); with
-      --output it writes FILE instead (no backup).
+      changed the translation, saves it as "Save" does (with a backup; a save
+      without one says so on standard error); with --output it writes FILE
+      instead (no backup). A file is replaced only once its new content is whole.
   verbodex-batch colour FILE
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
 
 Each mark is one line, PATH:LINE:FIRST-LAST: COLOUR, with COLOUR one of red,
 magenta, blue, green. Exit status: 0 no line is red, 1 at least one line is red,
-2 a usage error, a file that cannot be read or written, or a merge that
-stopped because the translation is full (nothing is saved then).
+2 a usage error, a file that cannot be read or written, a save declined because
+the old translation could be kept nowhere (a read-only folder without a backup),
+or a merge that stopped because the translation is full (nothing is saved then).
 )";
 
 struct Arguments {
@@ -136,7 +138,14 @@ bool Save(const Arguments& arguments) {
     } else {
         outcome = SaveTranslation(false);
     }
-    if (outcome.Saved()) return true;
+    if (outcome.Saved()) {
+        // Saved, but the previous content is in no backup: one line to say so.
+        if (outcome.result != SaveResult::Saved) {
+            std::cerr << "verbodex-batch: " << outcome.path << ": " << ReasonOf(outcome.result)
+                      << "\n";
+        }
+        return true;
+    }
     std::cerr << "verbodex-batch: cannot write " << outcome.path << ": " << ReasonOf(outcome.result)
               << "\n";
     return false;
