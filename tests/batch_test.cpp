@@ -8,12 +8,14 @@
 //   expected_files/  (optional) files that must hold exactly these bytes afterwards
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -45,8 +47,15 @@ struct RunResult {
     int status = -1;
 };
 
-RunResult RunBatch(const fs::path& directory, const std::vector<std::string>& args) {
-    std::string command = "cd " + Quote(directory.string()) + " && " + Quote(VERBODEX_BATCH);
+// `prefix` runs the program under another one (another user, a time limit).
+RunResult RunBatch(const fs::path& directory, const std::vector<std::string>& args,
+                   const std::vector<std::string>& prefix = {}) {
+    std::string command = "cd " + Quote(directory.string()) + " &&";
+    for (const std::string& word : prefix) {
+        command += ' ';
+        command += Quote(word);
+    }
+    command += ' ' + Quote(VERBODEX_BATCH);
     for (const std::string& arg : args) {
         command += ' ';
         command += Quote(arg);
@@ -293,6 +302,150 @@ TEST(BatchMerge, writesOnlyTheFileItShould) {
             }
         }
     }
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST(BatchMerge, anOriginalNamedLikeTheTranslationsBackup_isLeftAsItWas) {
+    ScratchDirectory scratch("merge-original-bak");
+    fs::create_directory(scratch.path() / "X");
+    const std::string original = "[A]\r\nX=\"1\"\r\nY=\"2\"\r\n";
+    WriteAll(scratch.path() / "X/DIALOG.bak", original);
+    WriteAll(scratch.path() / "X/DIALOG.INI", "[A]\r\nX=\"one\"\r\n");
+
+    RunResult result = RunBatch(scratch.path(), {"merge", "X/DIALOG.bak", "X/DIALOG.INI"});
+
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadAll(scratch.path() / "X/DIALOG.bak"), original);
+    EXPECT_EQ(ReadAll(scratch.path() / "X/DIALOG.INI"), "[A]\r\nX=\"one\"\r\nY=\"2\"\r\n");
+    EXPECT_EQ(result.err, "verbodex-batch: X/DIALOG.INI: saved without a backup: the backup's "
+                          "name is that of a loaded file, which was left as it was\n");
+}
+
+TEST(BatchMerge, aSaveOrOutputThatFails_touchesNoFileAndNeverWaits) {
+    // Loaded whole (1,000,000 bytes), but merged one entry longer than a save
+    // may write.
+    std::string large = "[A]\r\n";
+    while (large.size() + 2 * 202 <= 1000000)
+        large += std::string(200, 'x') + "\r\n";
+    large += std::string(1000000 - large.size() - 2, 'x') + "\r\n";
+    const std::string original = "[A]\r\nY=\"1\"\r\n";
+    struct Case {
+        const char* name;
+        std::vector<std::string> extraArgs;
+        const char* errorFragment;
+    };
+    const Case cases[] = {
+        {"in place", {}, "cannot write DIALOG.INI: the text is longer than 1000000 bytes"},
+        {"new output file", {"--output", "NEW.INI"}, "cannot write NEW.INI: the text is longer"},
+    };
+    for (const Case& c : cases) {
+        ScratchDirectory scratch("merge-refused");
+        WriteAll(scratch.path() / "DE_DIALOG.INI", original);
+        WriteAll(scratch.path() / "DIALOG.INI", large);
+        WriteAll(scratch.path() / "DIALOG.bak", "older");
+        std::vector<std::string> args = {"merge", "DE_DIALOG.INI", "DIALOG.INI"};
+        args.insert(args.end(), c.extraArgs.begin(), c.extraArgs.end());
+
+        RunResult result = RunBatch(scratch.path(), args);
+
+        EXPECT_EQ(result.status, 2) << c.name;
+        EXPECT_NE(result.err.find(c.errorFragment), std::string::npos) << c.name << result.err;
+        EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.INI"), large) << c.name;
+        EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.bak"), "older") << c.name;
+        EXPECT_FALSE(fs::exists(scratch.path() / "NEW.INI")) << c.name;
+    }
+
+    // A named pipe without a reader is refused at once instead of waited on.
+    ScratchDirectory scratch("merge-pipe");
+    WriteAll(scratch.path() / "DE_DIALOG.INI", original);
+    WriteAll(scratch.path() / "DIALOG.INI", "[A]\r\n");
+    ASSERT_EQ(::mkfifo((scratch.path() / "pipe").c_str(), 0600), 0);
+    RunResult result =
+        RunBatch(scratch.path(), {"merge", "DE_DIALOG.INI", "DIALOG.INI", "--output", "pipe"},
+                 {"timeout", "60"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("cannot write pipe: is not a regular file"), std::string::npos)
+        << result.err;
+}
+
+// Runs the batch tool as another user, where the test runs as root and setpriv
+// is at hand; the cases of files owned by others need it.
+constexpr unsigned User = 4242;
+constexpr unsigned OtherUser = 4343;
+
+bool CanRunAsAnotherUser() {
+    return ::geteuid() == 0 && std::system("command -v setpriv >/dev/null 2>&1") == 0;
+}
+
+std::vector<std::string> AsUser() {
+    const std::string id = std::to_string(User);
+    return {"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups", "timeout", "60"};
+}
+
+void Own(const fs::path& path, unsigned user, unsigned group, mode_t mode) {
+    ASSERT_EQ(::chown(path.c_str(), user, group), 0) << path;
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path;
+}
+
+TEST(BatchMergeAsAnotherUser, aBackupOwnedBySomeoneElse_isReplacedWholeOrNotAtAll) {
+    if (!CanRunAsAnotherUser()) GTEST_SKIP() << "needs root and setpriv";
+    const std::string translation = "[A]\r\nX=\"one\"\r\n";
+    for (const bool translationReadOnly : {false, true}) {
+        ScratchDirectory scratch("merge-shared");
+        // A folder the group shares, a backup of another member of the group.
+        const fs::path shared = scratch.path() / "shared";
+        fs::create_directory(shared);
+        Own(shared, 0, User, 02775);
+        WriteAll(shared / "DE_DIALOG.INI", "[A]\r\nX=\"1\"\r\nY=\"2\"\r\n");
+        WriteAll(shared / "DIALOG.INI", translation);
+        WriteAll(shared / "DIALOG.bak", "older");
+        Own(shared / "DIALOG.INI", User, User, translationReadOnly ? 0444 : 0664);
+        Own(shared / "DIALOG.bak", OtherUser, User, 0664);
+
+        RunResult result = RunBatch(shared, {"merge", "DE_DIALOG.INI", "DIALOG.INI"}, AsUser());
+
+        struct stat backup {};
+        ASSERT_EQ(::stat((shared / "DIALOG.bak").c_str(), &backup), 0);
+        EXPECT_EQ(backup.st_uid, OtherUser);
+        if (translationReadOnly) {
+            EXPECT_EQ(result.status, 2) << result.err;
+            EXPECT_EQ(ReadAll(shared / "DIALOG.INI"), translation);
+            EXPECT_EQ(ReadAll(shared / "DIALOG.bak"), "older");
+        } else {
+            EXPECT_EQ(result.status, 0) << result.err;
+            EXPECT_EQ(ReadAll(shared / "DIALOG.INI"), translation + "Y=\"2\"\r\n");
+            EXPECT_EQ(ReadAll(shared / "DIALOG.bak"), translation);
+        }
+        std::size_t names = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(shared))
+            ++names;
+        EXPECT_EQ(names, 3u) << "a temporary file was left behind";
+    }
+}
+
+TEST(BatchMergeAsAnotherUser, aReadOnlyFolderWithoutABackup_isNotWrittenWithoutAsking) {
+    if (!CanRunAsAnotherUser()) GTEST_SKIP() << "needs root and setpriv";
+    ScratchDirectory scratch("merge-locked");
+    const fs::path locked = scratch.path() / "locked";
+    fs::create_directory(locked);
+    const std::string translation = "[A]\r\nX=\"one\"\r\n";
+    WriteAll(locked / "DE_DIALOG.INI", "[A]\r\nX=\"1\"\r\nY=\"2\"\r\n");
+    WriteAll(locked / "DIALOG.INI", translation);
+    Own(locked / "DIALOG.INI", User, User, 0644);
+    Own(locked, 0, 0, 0755);
+
+    // The batch tool answers No to the question the editor would ask.
+    RunResult result = RunBatch(locked, {"merge", "DE_DIALOG.INI", "DIALOG.INI"}, AsUser());
+
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("cannot write DIALOG.INI: declined: the previous content could be "
+                              "kept neither in a backup nor in a temporary file"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(ReadAll(locked / "DIALOG.INI"), translation);
 }
 
 } // namespace
