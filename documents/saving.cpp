@@ -12,11 +12,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace {
 
@@ -79,11 +79,11 @@ SaveOutcome Refuse(WriteResult result, const std::string& target) {
 
 // The pane's text, written beside the target and not yet in place.
 struct PreparedSave {
-    std::vector<char> buffer;
+    std::unique_ptr<char[]> buffer;
     std::size_t count = 0;
     StagedWrite staged;
 
-    std::string_view Text() const { return {buffer.data(), count}; }
+    std::string_view Text() const { return {buffer.get(), count}; }
 };
 
 // Everything that can refuse a save is looked at before anything is touched: the
@@ -96,14 +96,14 @@ SaveOutcome Prepare(const std::string& target, PreparedSave& save) {
 
     // Room for one byte more than a save may write (two for the terminating NUL of
     // the window-text fallback), so that a longer text shows itself.
-    try {
-        save.buffer.resize(static_cast<std::size_t>(SaveCapacity) + 2);
-    } catch (const std::bad_alloc&) {
+    // Left uninitialised: only what the pane hands out is ever read.
+    save.buffer.reset(new (std::nothrow) char[static_cast<std::size_t>(SaveCapacity) + 2]);
+    if (!save.buffer) {
         return Refuse(MessageId::SaveBufferNotObtained, SaveResult::OutOfMemory, target);
     }
     std::int32_t count =
-        RichEdit_StreamOutText(TranslationPane, save.buffer.data(), SaveCapacity + 1);
-    if (count <= 0) count = RichEdit_GetText(TranslationPane, save.buffer.data(), SaveCapacity + 2);
+        RichEdit_StreamOutText(TranslationPane, save.buffer.get(), SaveCapacity + 1);
+    if (count <= 0) count = RichEdit_GetText(TranslationPane, save.buffer.get(), SaveCapacity + 2);
     if (count <= 0) return Refuse(MessageId::PaneYieldsNoText, SaveResult::NothingToSave, target);
     if (count > SaveCapacity) {
         return Refuse(MessageId::TextTooLongToSave, SaveResult::TextTooLong, target);
