@@ -66,8 +66,9 @@ static_assert(std::size(messages) == static_cast<std::size_t>(MessageId::Count),
 
 // In the order of MessagePart.
 constexpr const char* messageParts[] = {
-    "gr\xF6\xDF"
-    "er als 1.000.000 Bytes",
+    // In parentheses: one text written in two pieces, not two texts.
+    ("gr\xF6\xDF"
+     "er als 1.000.000 Bytes"),
     "enth\xE4lt ein NUL-Zeichen",
     "Lesefehler",
     "zu lang f\xFCr das Textfeld",
