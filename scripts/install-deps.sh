@@ -8,6 +8,11 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  # The fuzz preset: clang and its runtimes (libFuzzer, the sanitizers and
+  # FuzzedDataProvider.h come with libclang-rt-14-dev on Debian 12).
+  clang libclang-rt-14-dev
+  # The tests of files owned by other users run the batch tool with setpriv.
+  util-linux
 )
 
 missing=()
