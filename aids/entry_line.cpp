@@ -101,8 +101,8 @@ bool OpensRememberedSection(const RememberedHeader& header, const char* line, in
     return SameStart(header.text, HeaderCapacity, line, n, compared);
 }
 
-void ReadWholeLine(int pane, int line, const char* read, int n, std::string& out) {
-    if (n < LineCapacity || HasLineEnd(read, n)) {
+void ReadWholeLine(int pane, int line, const char* read, int n, std::string& out, int capacity) {
+    if (n < capacity || HasLineEnd(read, n)) {
         out.assign(read, static_cast<std::size_t>(HasLineEnd(read, n) ? n - 1 : n));
         return;
     }

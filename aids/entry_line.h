@@ -103,6 +103,7 @@ void RememberHeader(RememberedHeader& header, const char* line, int p);
 bool OpensRememberedSection(const RememberedHeader& header, const char* line, int n, int p);
 
 // Reads line `line` of `pane` whole, without its line end, however long it is.
-// `read` and `n` are what a LineCapacity read of the same line gave; when that
-// read was not cut, it is used as it is.
-void ReadWholeLine(int pane, int line, const char* read, int n, std::string& out);
+// `read` and `n` are what a read of `capacity` characters of the same line gave;
+// when that read was not cut, it is used as it is.
+void ReadWholeLine(int pane, int line, const char* read, int n, std::string& out,
+                   int capacity = LineCapacity);

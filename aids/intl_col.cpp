@@ -1,23 +1,9 @@
 #include "aids/intl_col.h"
 
 #include "aids/aid_scope.h"
+#include "aids/intl_mnu.h"
 #include "app/file_kinds.h"
 #include "panes/richedit.h"
-
-#include <cstring>
-
-namespace {
-
-constexpr int SeparatorLength = 11;
-
-// Eleven hyphens, or hyphen and blank alternating over eleven characters.
-bool IsMenuSeparator(const char* line, int length) {
-    if (length < SeparatorLength) return false;
-    return std::memcmp(line, "-----------", SeparatorLength) == 0 ||
-           std::memcmp(line, "- - - - - -", SeparatorLength) == 0;
-}
-
-} // namespace
 
 void ColourPane(FileKind& kind, int pane) {
     // Colouring alone never makes the translation count as changed.

@@ -2,6 +2,8 @@
 // the first number gives, and a trailing block from the first "&" line on.
 #pragma once
 
+#include "app/app_state.h"
+
 // The header (line 0) holds three numbers in fields of three characters, at
 // columns 1-3, 5-7 and 9-11; a header shorter than this holds no numbers.
 constexpr int MaskHeaderFieldWidth = 3;
@@ -16,3 +18,8 @@ bool ReadMaskHeaderNumber(const char* field, int& value);
 // the translation pane by it. False when the field does not read as a number of
 // zero or more.
 bool ReadMaskWidth(const char* header, int& width);
+
+// "i-Check" for mask files: compares the two headers field by field and
+// measures every body line of each pane against the width its own header
+// gives. Marks lie over the colours the panes show; only colours change.
+void CheckMask(FileKind& kind);

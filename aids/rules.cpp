@@ -12,6 +12,16 @@ const Rule* const allRules[] = {
     &Rules::ReferenceBecameText,
     &Rules::ReferencePairUnbalancedQuotes,
     &Rules::Inserted,
+    &Rules::MaskHeaderTooShort,
+    &Rules::MaskHeaderUnreadable,
+    &Rules::MaskHeaderFieldDiffers,
+    &Rules::MaskLineTooWide,
+    &Rules::MaskTooManyLines,
+    &Rules::MenuLineWithoutCounterpart,
+    &Rules::MenuSeparatorDiffers,
+    &Rules::MenuColonFieldMissing,
+    &Rules::MenuColonFieldDiffers,
+    &Rules::MenuCodePartTakenOver,
 };
 
 } // namespace

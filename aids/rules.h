@@ -37,6 +37,48 @@ inline constexpr Rule ReferencePairUnbalancedQuotes{
 inline constexpr Rule Inserted{
     "inserted", "The translation lacked this line; i-Merge carried it over from the original."};
 
+// Mask files, "i-Check".
+inline constexpr Rule MaskHeaderTooShort{
+    "mask-header-too-short",
+    "The headers cannot be compared: a header line holds its three numbers in its first 11 "
+    "characters, and the original's has {0}, the translation's {1}."};
+inline constexpr Rule MaskHeaderUnreadable{
+    "mask-header-unreadable",
+    "The header line does not read as three numbers: columns 1-3, 5-7 and 9-11 may hold only "
+    "blanks, digits and a leading sign."};
+inline constexpr Rule MaskHeaderFieldDiffers{
+    "mask-header-field-differs",
+    "Header number {0} is not the same in original and translation; the other file has {1}."};
+inline constexpr Rule MaskLineTooWide{
+    "mask-line-too-wide",
+    "The line is {1} characters long (without trailing blanks), wider than the mask's {0} "
+    "columns."};
+inline constexpr Rule MaskTooManyLines{
+    "mask-too-many-lines",
+    "The original's body of this 46-column mask has at most three lines, so the translation's "
+    "may have three too; this is its body line {0}."};
+
+// Menu files, "i-Check" and "i-Merge".
+inline constexpr Rule MenuLineWithoutCounterpart{
+    "menu-line-without-counterpart",
+    "The line has no counterpart: the other file has only {0} lines."};
+inline constexpr Rule MenuSeparatorDiffers{
+    "menu-separator-differs",
+    "The original's separator line (columns 1-11) reads differently in the translation."};
+inline constexpr Rule MenuColonFieldMissing{
+    "menu-colon-field-missing",
+    "The translation's line has no \":\" from column 12 on, so this colon field is missing "
+    "there."};
+inline constexpr Rule MenuColonFieldDiffers{
+    "menu-colon-field-differs",
+    "The colon field (from the \":\" to the \"'\") is not the same in original and "
+    "translation."};
+inline constexpr Rule MenuCodePartTakenOver{
+    "menu-code-part-taken-over",
+    "The colon field was missing or differed from the original's; i-Merge took the code part "
+    "over from the original (and, where the translation had no colon, the original's text as "
+    "well)."};
+
 } // namespace Rules
 
 // Every rule, in a fixed order, for reports that list them.

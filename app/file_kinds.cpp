@@ -1,5 +1,7 @@
 #include "app/file_kinds.h"
 
+#include "aids/intl_mnu.h"
+#include "aids/intl_msk.h"
 #include "aids/intlappl.h"
 #include "aids/intldia2.h"
 #include "app/paths.h"
@@ -14,8 +16,8 @@ namespace {
 // end in "DIALOG.INI", so the order among the dialog-text files does not matter,
 // but "MSK" and "MNU" come first as they always have.
 constexpr FileKindRow fileKinds[] = {
-    {FileKind::Mask, "MSK", nullptr, nullptr, nullptr, false, false, LineColouring::Mask},
-    {FileKind::Menu, "MNU", nullptr, nullptr, nullptr, true, false, LineColouring::Menu},
+    {FileKind::Mask, "MSK", CheckMask, nullptr, nullptr, false, false, LineColouring::Mask},
+    {FileKind::Menu, "MNU", CheckMenu, MergeMenu, nullptr, true, false, LineColouring::Menu},
     {FileKind::DialogIni, "DIALOG.INI", CheckEntries, MergeEntries, nullptr, true, true,
      LineColouring::DialogText},
     {FileKind::DialogCprIni, "DIALOGCPR.INI", CheckEntries, MergeEntries, nullptr, true, true,

@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/control_ids.h"
 #include "app/dispatch.h"
+#include "app/file_kinds.h"
 #include "app/main_window.h"
 #include "batch/marks.h"
 #include "documents/loading.h"
@@ -32,6 +33,7 @@ const char usage[] = R"(Usage:
       changed the translation, saves it as "Save" does (with a backup; a save
       without one says so on standard error); with --output it writes FILE
       instead (no backup). A file is replaced only once its new content is whole.
+      "i-Merge" does nothing for mask files: nothing is saved or written for them.
   verbodex-batch colour FILE
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
@@ -198,7 +200,11 @@ int Run(const Arguments& arguments) {
     MarkCount translation = PrintMarks(std::cout, TranslationPane, arguments.translation);
     std::cout.flush();
 
-    if (arguments.command == "merge" && !Save(arguments)) return StatusError;
+    // i-Merge does nothing for masks (nor for files of no known kind): there is
+    // nothing to save, not even to the output file.
+    const bool mergeRuns =
+        arguments.command == "merge" && FileKindRowOf(appState.fileKind).merge != nullptr;
+    if (mergeRuns && !Save(arguments)) return StatusError;
     return count.redLines + translation.redLines > 0 ? StatusRed : StatusClean;
 }
 

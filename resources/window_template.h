@@ -63,6 +63,22 @@ const WindowTemplate& MainWindowTemplate();
 // The controls of template 101 as they appear in one language version.
 ResolvedControl ResolveControl(const ControlTemplate& control, bool german);
 
+// The template's geometry is laid out for a dialog font whose base units are
+// 6 x 13 pixels. Both platforms place the controls by these, whatever font they
+// draw the captions with, so that the layout sees the same rectangles everywhere.
+constexpr int DialogBaseUnitX = 6;
+constexpr int DialogBaseUnitY = 13;
+
+// The size of the whole window (frame and caption included, as the layout
+// measures it) that MainWindow opens at instead of the template's 500 x 230
+// units: the smallest at which the layout places no two visible controls over
+// each other, in either language and either arrangement. The width lets the
+// translation side's "Exist" box start where the original's search buttons end,
+// the height keeps ">=" above "\/\/". The window may still be made smaller, down
+// to its minimum tracking size.
+constexpr int MainWindowOpeningWidth = 834;
+constexpr int MainWindowOpeningHeight = 418;
+
 // Dialog units to pixels for a dialog font whose average character is
 // `baseX` x `baseY` pixels (horizontal units are quarters, vertical eighths).
 int DialogUnitsToPixelsX(int units, int baseX);

@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-format
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
   # The fuzz preset: clang and its runtimes (libFuzzer, the sanitizers and
   # FuzzedDataProvider.h come with libclang-rt-14-dev on Debian 12).
   clang libclang-rt-14-dev

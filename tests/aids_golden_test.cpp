@@ -1,9 +1,11 @@
-// Golden cases of the dialog-text aids. Each folder under data/aids holds an
-// original and a translation, the file kind, the command ("check" or "merge"),
-// the translation expected afterwards and the expected colour letter of every
-// line of both panes. Every case runs twice, with CR LF and with LF line ends,
-// and must give the same result. On a mismatch the actual results are written
-// beside the expected ones as *.new files.
+// Golden cases of the aids. Each folder under data/aids holds an original and a
+// translation, the file kind, the command ("check" or "merge"), the translation
+// expected afterwards and the expected colour letter of every line of both
+// panes. A line of more than one colour ('?') is then given character by
+// character, its line end included, as "original 3: ..RRR." (1-based line).
+// Every case runs twice, with CR LF and with LF line ends, and must give the
+// same result. On a mismatch the actual results are written beside the
+// expected ones as *.new files.
 #include "app/control_ids.h"
 #include "headless_fixture.h"
 
@@ -50,7 +52,28 @@ enum class LineEnds { CrLf, Lf };
 constexpr Colour Unmarked = MakeColour(128, 128, 128);
 
 class AidsGolden : public HeadlessTest,
-                   public ::testing::WithParamInterface<std::tuple<std::string, LineEnds>> {};
+                   public ::testing::WithParamInterface<std::tuple<std::string, LineEnds>> {
+  protected:
+    // The summary line of a pane, then one line for each of its lines of more
+    // than one colour.
+    std::string ColoursOf(int pane, const char* name) {
+        const std::string letters = LineColours(pane);
+        std::string out = std::string(name) + ": " + letters + "\n";
+        HeadlessPane& p = platform.PaneById(pane);
+        for (std::size_t line = 0; line < letters.size(); ++line) {
+            if (letters[line] != '?') continue;
+            const std::int32_t from = p.LineIndex(static_cast<std::int32_t>(line));
+            const std::int32_t to = line + 1 < letters.size()
+                                        ? p.LineIndex(static_cast<std::int32_t>(line + 1))
+                                        : p.TextLength();
+            out += std::string(name) + " " + std::to_string(line + 1) + ": ";
+            for (std::int32_t i = from; i < to; ++i)
+                out.push_back(ColourLetter(p.CharColour(i)));
+            out += "\n";
+        }
+        return out;
+    }
+};
 
 TEST_P(AidsGolden, MatchesExpectedTextAndColours) {
     const auto& [name, lineEnds] = GetParam();
@@ -71,8 +94,8 @@ TEST_P(AidsGolden, MatchesExpectedTextAndColours) {
     platform.SendCommand(MakeCommand(command == "check" ? IdCheck : IdMerge));
 
     const std::string translation = WithLf(platform.GetControlText(TranslationPane));
-    const std::string colours = "original: " + LineColours(OriginalPane) +
-                                "\ntranslation: " + LineColours(TranslationPane) + "\n";
+    const std::string colours =
+        ColoursOf(OriginalPane, "original") + ColoursOf(TranslationPane, "translation");
     const std::string expectedTranslation = WithLf(ReadFile(folder / "expected_translation.txt"));
     const std::string expectedColours = WithLf(ReadFile(folder / "expected_colours.txt"));
 

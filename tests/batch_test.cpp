@@ -213,6 +213,31 @@ TEST(BatchMerge, savesTheMergedTranslationWithABackup) {
     EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.bak"), "[A]\r\nX=\"one\"\r\n");
 }
 
+TEST(BatchMerge, onAMaskPairDoesNothingAndWritesNothing) {
+    const std::string original = " 20  10   3\r\nKurz\r\n";
+    const std::string translation = " 20  10   3\r\nA line wider than twenty\r\n";
+    for (const std::vector<std::string>& extraArgs :
+         {std::vector<std::string>{}, std::vector<std::string>{"--output", "OUT.MSK"}}) {
+        ScratchDirectory scratch("merge-mask");
+        fs::create_directories(scratch.path() / "de");
+        fs::create_directories(scratch.path() / "en");
+        std::ofstream(scratch.path() / "de" / "M0001.MSK", std::ios::binary) << original;
+        std::ofstream(scratch.path() / "en" / "M0001.MSK", std::ios::binary) << translation;
+        std::vector<std::string> args = {"merge", "de/M0001.MSK", "en/M0001.MSK"};
+        args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+
+        RunResult result = RunBatch(scratch.path(), args);
+
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        // Only the colours of the loads: the merge marks nothing.
+        EXPECT_EQ(result.out, "de/M0001.MSK:1:1-11: blue\nen/M0001.MSK:1:1-11: blue\n");
+        EXPECT_EQ(ReadAll(scratch.path() / "en" / "M0001.MSK"), translation);
+        EXPECT_FALSE(fs::exists(scratch.path() / "en" / "M0001.bak"));
+        EXPECT_FALSE(fs::exists(scratch.path() / "OUT.MSK"));
+    }
+}
+
 struct MergeCase {
     const char* name;
     std::string original;

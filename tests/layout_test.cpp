@@ -2,8 +2,12 @@
 #include "app/control_ids.h"
 #include "app/layout.h"
 #include "headless_fixture.h"
+#include "resources/window_template.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -140,6 +144,62 @@ TEST_F(LayoutTest, everyMovedControlIsVisibleAfterTheLayout) {
                    IdSearchTranslationBack, IdSearchTranslationForward, IdExistTranslation}) {
         EXPECT_TRUE(platform.IsControlVisible(id)) << "control " << id;
     }
+}
+
+// The pairs of visible controls that lie over each other after a layout of the
+// whole window at width x height, in one language and arrangement; "a/b" each.
+std::vector<std::string> OverlapsAt(bool german, bool stacked, int width, int height) {
+    HeadlessPlatform platform(german);
+    platform.SetWindowProcedures(MainWindowProcedures());
+    SetPlatform(&platform);
+    ResetAppState();
+    appState.stackedLayout = stacked ? 1 : 0;
+    platform.ResizeWindow(width, height);
+    const WindowTemplate& form = MainWindowTemplate();
+    std::vector<std::string> overlaps;
+    for (int i = 0; i < form.controlCount; ++i) {
+        const int a = form.controls[i].id;
+        if (!platform.IsControlVisible(a)) continue;
+        for (int j = i + 1; j < form.controlCount; ++j) {
+            const int b = form.controls[j].id;
+            if (!platform.IsControlVisible(b)) continue;
+            const Rect ra = platform.GetControlRect(a);
+            const Rect rb = platform.GetControlRect(b);
+            if (ra.left < rb.right && rb.left < ra.right && ra.top < rb.bottom &&
+                rb.top < ra.bottom) {
+                overlaps.push_back(std::to_string(a) + "/" + std::to_string(b));
+            }
+        }
+    }
+    SetPlatform(nullptr);
+    return overlaps;
+}
+
+TEST(OpeningSize, isTheSmallestWindowAtWhichNoTwoVisibleControlsOverlap) {
+    std::vector<std::string> narrower;
+    std::vector<std::string> lower;
+    for (bool german : {false, true}) {
+        for (bool stacked : {false, true}) {
+            EXPECT_EQ(OverlapsAt(german, stacked, MainWindowOpeningWidth, MainWindowOpeningHeight),
+                      std::vector<std::string>{})
+                << "german " << german << " stacked " << stacked;
+            for (const std::string& pair :
+                 OverlapsAt(german, stacked, MainWindowOpeningWidth - 1, MainWindowOpeningHeight)) {
+                narrower.push_back(pair);
+            }
+            for (const std::string& pair :
+                 OverlapsAt(german, stacked, MainWindowOpeningWidth, MainWindowOpeningHeight - 1)) {
+                lower.push_back(pair);
+            }
+        }
+    }
+    // One pixel less: the translation side's "Exist" box runs into the original's
+    // ">" search button, and ">=" into "\/\/".
+    EXPECT_NE(std::find(narrower.begin(), narrower.end(), "1028/1025"), narrower.end());
+    EXPECT_NE(std::find(lower.begin(), lower.end(), "1034/1020"), lower.end());
+    // At the minimum size the formulas decide as written, overlaps and all.
+    EXPECT_FALSE(OverlapsAt(false, false, MinTrackWidth, MinTrackHeight).empty());
+    ResetAppState();
 }
 
 } // namespace

@@ -83,8 +83,8 @@ class HeadlessPlatform : public Platform {
     bool StartProcess(const std::string& commandLine) override;
 
     // Dialog base units of the window font in pixels.
-    static constexpr int BaseUnitX = 6;
-    static constexpr int BaseUnitY = 13;
+    static constexpr int BaseUnitX = DialogBaseUnitX;
+    static constexpr int BaseUnitY = DialogBaseUnitY;
     // The frame around the client area: 5 pixels at the sides and the bottom,
     // 47 at the top with the caption (10 and 52 together).
     static constexpr int FrameSide = 5;

@@ -57,3 +57,8 @@ void MainWindowWidget::SetMinimumFrameSize(int width, int height) {
     setMinimumSize(std::max(0, width - 2 * NominalFrameSide),
                    std::max(0, height - NominalFrameTop - NominalFrameBottom));
 }
+
+void MainWindowWidget::ResizeFrame(int width, int height) {
+    resize(std::max(0, width - 2 * NominalFrameSide),
+           std::max(0, height - NominalFrameTop - NominalFrameBottom));
+}

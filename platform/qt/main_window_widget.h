@@ -32,6 +32,8 @@ class MainWindowWidget : public QWidget {
 
     // The smallest size of the whole window, nominal frame included.
     void SetMinimumFrameSize(int width, int height);
+    // Resizes the whole window, nominal frame included.
+    void ResizeFrame(int width, int height);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QApplication;
+class QtTranslations;
 
 class QtApplication {
   public:
@@ -16,4 +17,7 @@ class QtApplication {
 
   private:
     std::unique_ptr<QApplication> application_;
+    // Qt's own texts in the language of the system's locale, which also decides
+    // the language of the window.
+    std::unique_ptr<QtTranslations> translations_;
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/qt/dialog_font.h"
 #include "platform/qt/file_dialogs.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
@@ -21,14 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-// The dialog font of the template, as close as this system comes to it.
-QFont DialogFont(const WindowTemplate& window) {
-    QFont font(QString::fromLatin1(window.fontName));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(window.fontPoints);
-    return font;
-}
 
 int AnswerOf(int button) {
     switch (button) {
@@ -58,16 +51,11 @@ void QtPlatform::BuildMainWindow(bool german) {
     window_ = std::make_unique<MainWindowWidget>(
         [this](std::uint32_t command) { SendCommand(command); }, [this] { DeliverSize(); });
     window_->setWindowTitle(DecodeCp1252(form.title));
-    const QFont font = DialogFont(form);
-    window_->setFont(font);
-
-    // Dialog base units as the window system computes them for the dialog font:
-    // the average width of the 52 letters, rounded, and the font's height.
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX_ = (letters / 26 + 1) / 2;
-    baseY_ = metrics.height();
+    // The geometry keeps the base units the template was laid out for, in
+    // device-independent pixels, so that it grows with the screen's device pixel
+    // ratio; the font is then chosen to fit it.
+    baseX_ = DialogBaseUnitX;
+    baseY_ = DialogBaseUnitY;
 
     controls_.clear();
     panes_.clear();
@@ -85,8 +73,8 @@ void QtPlatform::BuildMainWindow(bool german) {
         if (control.pathField) pathFields_.insert(control.id);
     }
 
-    window_->resize(DialogUnitsToPixelsX(form.width, baseX_),
-                    DialogUnitsToPixelsY(form.height, baseY_));
+    FitDialogFont(*window_, form.fontName, form.fontPoints);
+    window_->ResizeFrame(MainWindowOpeningWidth, MainWindowOpeningHeight);
     int minWidth = 0;
     int minHeight = 0;
     MinTrackSize(minWidth, minHeight);

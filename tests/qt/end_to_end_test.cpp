@@ -124,4 +124,31 @@ TEST_F(EndToEndTest, mergeCarriesMissingEntriesOverUndoesAsOneStepAndAsksOnClose
     EXPECT_EQ(RichEdit_GetLineCount(TranslationPane), linesBefore);
 }
 
+TEST_F(EndToEndTest, menuMergeTakesTheCodePartOverAndUndoesAsOneStep) {
+    UseExamplePair("MENU003.MNU");
+    // A second line to take over, so that the undo has two changes to take back.
+    std::string before = ReadAll("en/MENU003.MNU");
+    before.replace(before.find("EXT_OPT"), 7, "EXT_OPX");
+    std::ofstream("en/MENU003.MNU", std::ios::binary) << before;
+    Open();
+    ASSERT_EQ(appState.fileKind, FileKind::Menu);
+    ASSERT_TRUE(platform.IsControlEnabled(IdMerge));
+
+    Click(IdMerge);
+
+    char line[LineCapacity];
+    const int n = RichEdit_GetTextLine(TranslationPane, 2, line, LineCapacity);
+    EXPECT_EQ(std::string(line, n), "M0302      K2:EXT_SICH  :'Daten&sicherung ...\r");
+    EXPECT_EQ(LineColour(TranslationPane, 2), ColourMagenta);
+    EXPECT_EQ(LineColour(TranslationPane, 1), ColourMagenta);
+    EXPECT_EQ(CountLinesOfColour(TranslationPane, ColourMagenta), 2);
+    EXPECT_EQ(appState.modified, 1);
+
+    platform.GetPane(TranslationPane)->Undo();
+    EXPECT_FALSE(platform.GetPane(TranslationPane)->CanUndo());
+    char text[1024];
+    const int length = RichEdit_GetText(TranslationPane, text, sizeof text);
+    EXPECT_EQ(std::string(text, length), before);
+}
+
 } // namespace

@@ -38,6 +38,8 @@ class QtPaneHarness {
         // The program's commands, without its window creation.
         platform_.SetWindowProcedures(CommandProcedures());
         platform_.BuildMainWindow(false);
+        // The pane font window creation gives the panes when there are no settings.
+        platform_.SetPaneFont("Courier", 15);
         platform_.Window()->show();
         QApplication::processEvents();
     }

@@ -85,17 +85,18 @@ TEST_F(QtWindowTest, everyControlOfTheTemplate_hasItsKindCaptionAndState) {
                                 "bersetzung"));
 }
 
-TEST_F(QtWindowTest, controlsAndWindow_arePlacedInDialogUnitsOfTheWindowFont) {
+TEST_F(QtWindowTest, controlsArePlacedInBaseUnitsOf6By13AndTheWindowOpensLargerThanItsTemplate) {
     platform.BuildMainWindow(false);
-    const int x = platform.BaseUnitX();
-    const int y = platform.BaseUnitY();
-    ASSERT_GT(x, 2);
-    ASSERT_GT(y, 5);
-    EXPECT_EQ(platform.Control(IdColour)->geometry(),
-              QRect(DialogUnitsToPixelsX(7, x), DialogUnitsToPixelsY(37, y),
-                    DialogUnitsToPixelsX(52, x), DialogUnitsToPixelsY(14, y)));
-    EXPECT_EQ(platform.Window()->size(),
-              QSize(DialogUnitsToPixelsX(500, x), DialogUnitsToPixelsY(230, y)));
+    EXPECT_EQ(platform.BaseUnitX(), 6);
+    EXPECT_EQ(platform.BaseUnitY(), 13);
+    // "i-Color" at 7, 37 units, 52 x 14; "/\\" 16 units wide is 24 pixels.
+    EXPECT_EQ(platform.Control(IdColour)->geometry(), QRect(11, 60, 78, 23));
+    EXPECT_EQ(platform.Control(IdScrollUp)->width(), 24);
+    // The client area of the opening size, inside the nominal frame.
+    EXPECT_EQ(platform.Window()->size(), QSize(828, 388));
+    const Rect window = platform.GetWindowRect();
+    EXPECT_EQ(window.Width(), MainWindowOpeningWidth);
+    EXPECT_EQ(window.Height(), MainWindowOpeningHeight);
 }
 
 TEST_F(QtWindowTest, escapeWithoutChanges_endsTheWindowAndStoresThePaths) {
@@ -273,8 +274,9 @@ TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
     EXPECT_EQ(appState.stackedLayout, 1);
 }
 
-// Not a check: writes a picture of the window, with the example pair loaded and
-// checked, to the file VERBODEX_SCREENSHOT names.
+// Not a check: writes a picture of the German window at the size it opens at,
+// with the example pair loaded and checked, to the file VERBODEX_SCREENSHOT
+// names.
 TEST_F(QtWindowTest, screenshot) {
     const char* target = std::getenv("VERBODEX_SCREENSHOT");
     if (target == nullptr) GTEST_SKIP() << "VERBODEX_SCREENSHOT is not set";
@@ -282,8 +284,6 @@ TEST_F(QtWindowTest, screenshot) {
     std::ofstream("verbodex.ini") << "[PATH]\r\nORIG=" << examples
                                   << "/de/DIALOG.INI\r\nTRANS=" << examples << "/en/DIALOG.INI\r\n";
     Open(true);
-    platform.Window()->resize(1000, 600);
-    QApplication::processEvents();
     platform.SendCommand(MakeCommand(IdCheck));
     QApplication::processEvents();
     ASSERT_TRUE(platform.Window()->grab().save(QString::fromLocal8Bit(target), "PNG"));
