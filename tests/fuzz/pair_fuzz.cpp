@@ -3,8 +3,9 @@
 // file-kind table gives each button, so an aid added there is fuzzed here too.
 // What must hold:
 //   - "i-Check" and "i-Color" change neither text nor `modified`;
-//   - every line of the translation survives "i-Merge", in its order, and one
-//     undo brings the text before the merge back; merging again gives the same;
+//   - every line of the translation survives "i-Merge" in its order, or is marked
+//     magenta as a line the merge changed; no line is lost; one undo brings the
+//     text before the merge back; merging again gives the same;
 //   - merging a file with its own copy changes nothing;
 //   - a save writes the pane's text and keeps the old bytes as the backup.
 //
@@ -15,6 +16,7 @@
 #include "app/file_kinds.h"
 #include "app/main_window.h"
 #include "fuzz_support.h"
+#include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
 
 #include <cstring>
@@ -82,10 +84,30 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-bool KeptInOrder(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+// Whether any character of each line (its line break counted) is magenta, the
+// mark of a line an aid inserted or changed.
+std::vector<bool> MarkedLines(HeadlessPane& pane) {
+    std::vector<bool> marked(static_cast<std::size_t>(pane.LineCount()), false);
+    for (std::int32_t line = 0; line < pane.LineCount(); ++line) {
+        const std::int32_t from = pane.LineIndex(line);
+        const std::int32_t to =
+            line + 1 < pane.LineCount() ? pane.LineIndex(line + 1) : pane.TextLength();
+        for (std::int32_t i = from; i < to && !marked[line]; ++i) {
+            marked[line] = pane.CharColour(i) == ColourMagenta;
+        }
+    }
+    return marked;
+}
+
+// A merge inserts lines (marked, but for blank lines between sections) and may
+// change lines (marked); it never removes one. So the lines before are found in
+// order among the lines after, where a marked line may stand for a changed one.
+bool KeptOrMarked(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                  const std::vector<bool>& marked) {
+    if (after.size() < before.size()) return false;
     std::size_t i = 0;
-    for (const std::string& line : after) {
-        if (i < before.size() && line == before[i]) ++i;
+    for (std::size_t j = 0; j < after.size() && i < before.size(); ++j) {
+        if (after[j] == before[i] || marked[j]) ++i;
     }
     return i == before.size();
 }
@@ -121,11 +143,15 @@ void RunPair(const std::string& originalPath, const std::string& translationPath
     OnlyColours(session, IdCheck, "i-Check");
     OnlyColours(session, IdColour, "i-Color");
 
+    // Without the marks of the aids before, every magenta line after the merge is
+    // one the merge inserted or changed.
+    session.Pane(TranslationPane).SetAllColour(ColourBlack);
     const std::string before = session.Text(TranslationPane);
     session.Press(IdMerge);
     const std::string merged = session.Text(TranslationPane);
-    if (!KeptInOrder(LinesOf(before), LinesOf(merged))) {
-        Finding("a translation line was lost or moved by i-Merge");
+    if (!KeptOrMarked(LinesOf(before), LinesOf(merged),
+                      MarkedLines(session.Pane(TranslationPane)))) {
+        Finding("a translation line was lost, moved or changed without a mark by i-Merge");
     }
     if (merged != before) {
         if (appState.modified == 0) Finding("i-Merge changed the text but not `modified`");

@@ -49,7 +49,8 @@ std::string Lower(std::string text) {
 std::string NameKey(const std::string& name) { return Lower(Trimmed(name)); }
 
 // Candidate section and key names: whatever stands in brackets or before an
-// "=" on some line of the file. Only candidates; the reader decides.
+// "=" on some line of the file. Only candidates; the reader decides. Each is
+// taken up to a NUL, as the reader takes it.
 void Candidates(const std::string& content, std::set<std::string>& sections,
                 std::set<std::string>& keys) {
     std::size_t start = 0;
@@ -61,10 +62,10 @@ void Candidates(const std::string& content, std::set<std::string>& sections,
             const std::size_t close = line.rfind(']');
             if (sections.size() < MostNames) {
                 sections.insert(
-                    line.substr(1, (close == std::string::npos ? line.size() : close) - 1));
+                    line.substr(1, (close == std::string::npos ? line.size() : close) - 1).c_str());
             }
         } else if (const std::size_t equals = line.find('='); equals != std::string::npos) {
-            if (keys.size() < MostNames) keys.insert(line.substr(0, equals));
+            if (keys.size() < MostNames) keys.insert(line.substr(0, equals).c_str());
         }
         start = end + 1;
     }
