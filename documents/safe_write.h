@@ -39,11 +39,9 @@ struct StagedWrite {
     WriteTarget target;
     // The temporary file holding the new content; empty when none could be made.
     std::string temporary;
-    // The new content goes into the file itself rather than being renamed there.
+    // The new content goes into the file itself rather than being renamed there,
+    // so the old content is kept nowhere on disk while it is written.
     bool inPlace = false;
-
-    // The old content would be kept nowhere while the file is written.
-    bool WithoutTemporary() const { return target.exists && temporary.empty(); }
 };
 
 // Follows the links of `path` and checks that the file can be written: an

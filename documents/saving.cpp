@@ -162,9 +162,10 @@ SaveOutcome SaveTranslation(bool saveAs) {
     const SaveOutcome prepared = Prepare(target, save);
     if (!prepared.Saved()) return prepared;
     const Backup backup = MakeBackup(target, save.staged.target.exists);
-    // Written in place with no backup, a failure in the middle would leave the old
+    // Written in place (no temporary file in the folder, a hard link, a file of
+    // another user) with no backup, a failure in the middle would leave the old
     // text nowhere: the translator decides.
-    if (save.staged.WithoutTemporary() && backup != Backup::Made &&
+    if (save.staged.inPlace && backup != Backup::Made &&
         ShowMessage(MessageId::SaveWithoutAnyCopy) != IDYES) {
         DiscardWrite(save.staged);
         return {SaveResult::DeclinedNothingKept, target};

@@ -9,8 +9,9 @@
 // every check that can refuse the save has passed; the backup is then made, and
 // the file replaced, each only once its new content is whole on disk (see
 // documents/safe_write.h). A backup whose name is that of a loaded file is not
-// made; the save goes on and says so. Where the old content could be kept
-// neither in a backup nor in a temporary file, the save asks first.
+// made; the save goes on and says so. Where the file must be written in place
+// (its folder takes no temporary file, it has further hard links, it belongs to
+// another user) and no backup was made, the save asks first.
 SaveOutcome SaveTranslation(bool saveAs);
 
 // Writes the translation pane's text as the whole content of `target` as the

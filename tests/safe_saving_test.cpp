@@ -1,21 +1,19 @@
-// Saving under injected faults: every step of the file writes (open, write,
-// flush, close, permissions, rename ...) is made to fail in turn, and after each
-// run the translation and its backup must hold either their old bytes or the new
-// ones, no stray file may be left, and the save must say it saved exactly when
-// the file holds the pane's text.
+// Saving under injected faults: every step of the file writes is made to fail in
+// turn, and after each run the translation and its backup must hold their old
+// bytes or the new ones, no stray file may be left, and the save must say it
+// saved exactly when the file holds the pane's text.
 #include "documents/file_io.h"
-#include "documents/safe_write.h"
 #include "documents/saving.h"
 #include "documents_fixture.h"
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <optional>
 #include <set>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -28,70 +26,70 @@ const std::string oldBackup = "[A]\r\nX=\"older\"\r\n";
 
 // The error a failing step gives, as the system would give it there.
 int ErrorOf(FileStep step) {
-    switch (step) {
-    case FileStep::Write:
-        return ENOSPC;
-    case FileStep::Open:
-    case FileStep::CreateTemporary:
-        return EACCES;
-    case FileStep::SetMode:
-    case FileStep::SetOwner:
-    case FileStep::Rename:
-        return EPERM;
-    default:
-        return EIO;
-    }
+    if (step == FileStep::Write) return ENOSPC;
+    if (step == FileStep::Open || step == FileStep::CreateTemporary) return EACCES;
+    if (step == FileStep::SetMode || step == FileStep::SetOwner) return EPERM;
+    return EIO;
 }
 
-enum class FaultKind { Fails, ShortWrite, ShortWriteThenFull };
-
-struct Fault {
-    int at = -1; // the index of the step that fails; -1: none
-    FaultKind kind = FaultKind::Fails;
-};
+ino_t InodeOf(const char* path) {
+    struct stat status {};
+    return ::stat(path, &status) == 0 ? status.st_ino : 0;
+}
 
 class SafeSavingTest : public DocumentsTest {
   protected:
+    enum Kind { Fails, ShortWrite, ShortWriteThenFull };
+
     void TearDown() override {
         SetFileFaultHook(nullptr);
         DocumentsTest::TearDown();
     }
 
-    // Steps that fail on every call (the folder refuses new files, the owner
-    // cannot be given), then the one fault of the run. Records every step.
-    void InstallFaults(std::set<FileStep> alwaysFailing, Fault fault) {
+    // `failing` steps fail on every call; step number `at` fails once, or writes
+    // half of its bytes (and the next write then finds the disk full).
+    void InstallFaults(std::set<FileStep> failing, int at = -1, Kind kind = Fails) {
         steps_.clear();
-        SetFileFaultHook([this, alwaysFailing, fault](FileStep step, std::size_t& count) {
+        fullNext_ = false;
+        SetFileFaultHook([this, failing, at, kind](FileStep step, std::size_t& count) {
             const int index = static_cast<int>(steps_.size());
             steps_.push_back(step);
-            if (alwaysFailing.count(step) != 0) return ErrorOf(step);
-            // The write after a short one finds the disk full; blocks the file
-            // already has can be written again, so later writes go through.
+            if (failing.count(step) != 0) return ErrorOf(step);
             if (fullNext_ && step == FileStep::Write) {
                 fullNext_ = false;
                 return ENOSPC;
             }
-            if (index != fault.at) return 0;
-            if (fault.kind == FaultKind::Fails) return ErrorOf(step);
+            if (index != at) return 0;
+            if (kind == Fails) return ErrorOf(step);
             count = (count + 1) / 2;
-            fullNext_ = fault.kind == FaultKind::ShortWriteThenFull;
+            fullNext_ = kind == ShortWriteThenFull;
             return 0;
         });
-        fullNext_ = false;
     }
 
-    SaveOutcome SaveWith(const std::string& path, const std::string& text) {
+    SaveOutcome SaveWith(const std::string& path, const std::string& text, int answer = IDNO) {
         SetPath(appState.translationPath, appState.translationPathLength, path);
         SetPaneText(TranslationPane, text);
         appState.modified = 1;
-        return SaveTranslation(false);
+        platform.messageBoxes.clear();
+        platform.messageBoxAnswers.assign(1, answer);
+        const SaveOutcome outcome = SaveTranslation(false);
+        SetFileFaultHook(nullptr);
+        return outcome;
+    }
+
+    // A fresh folder "work" holding DIALOG.INI and, unless told, DIALOG.bak.
+    static void Fresh(bool withBackup = true) {
+        fs::remove_all("work");
+        fs::create_directory("work");
+        WriteFile("work/DIALOG.INI", oldText);
+        if (withBackup) WriteFile("work/DIALOG.bak", oldBackup);
     }
 
     static std::set<std::string> Names(const fs::path& folder) {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
+        for (const auto& entry : fs::directory_iterator(folder))
             names.insert(entry.path().filename().string());
-        }
         return names;
     }
 
@@ -99,309 +97,183 @@ class SafeSavingTest : public DocumentsTest {
     bool fullNext_ = false;
 };
 
-struct Scenario {
-    const char* name;
-    // Makes the files in the folder "work"; the save writes work/DIALOG.INI.
-    void (*arrange)();
-    std::set<FileStep> alwaysFailing;
-    // The backup before the save; nullopt: there is none.
-    std::optional<std::string> backupBefore;
-    // Further names the folder holds besides DIALOG.INI and DIALOG.bak.
-    std::set<std::string> otherNames;
-    // The answer to the question asked when the old text can be kept nowhere.
-    int answer = IDNO;
-    SaveResult cleanResult = SaveResult::Saved;
-    // The file, and the backup, must be written in place, keeping their
-    // identity (inode).
-    bool fileInPlace = false;
-    bool backupInPlace = false;
-};
-
-// The inode a path names (links followed); 0 when it names nothing.
-ino_t InodeOf(const char* path) {
-    struct stat status {};
-    return ::stat(path, &status) == 0 ? status.st_ino : 0;
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-void PlainFiles() {
-    WriteBytes("work/DIALOG.INI", oldText);
-    WriteBytes("work/DIALOG.bak", oldBackup);
-}
-
 TEST_F(SafeSavingTest, noSingleFailingStep_losesTheOldTextOrTheOldBackup) {
-    const std::set<FileStep> readOnlyFolder = {FileStep::CreateTemporary};
+    struct Scenario {
+        const char* name;
+        bool withBackup;
+        void (*arrange)();
+        std::set<FileStep> failing;
+        // The file (and the backup) must keep their identity: written in place.
+        bool fileInPlace, backupInPlace;
+        int answer; // to the question of a save in place without a backup
+    };
     const Scenario scenarios[] = {
-        {"a file and its backup", PlainFiles, {}, oldBackup, {}},
-        {"no backup yet", [] { WriteBytes("work/DIALOG.INI", oldText); }, {}, std::nullopt, {}},
-        {"a symbolic link to the file",
+        {"a file and its backup", true, [] {}, {}, false, false, IDNO},
+        {"no backup yet", false, [] {}, {}, false, false, IDNO},
+        {"a link to the file",
+         true,
          [] {
              fs::create_directory("work/real");
-             WriteBytes("work/real/file.ini", oldText);
+             fs::rename("work/DIALOG.INI", "work/real/file.ini");
              fs::create_symlink("real/file.ini", "work/DIALOG.INI");
-             WriteBytes("work/DIALOG.bak", oldBackup);
          },
          {},
-         oldBackup,
-         {"real"}},
-        {"a second hard link to the file",
-         [] {
-             PlainFiles();
-             fs::create_hard_link("work/DIALOG.INI", "work/other.ini");
-         },
-         {},
-         oldBackup,
-         {"other.ini"},
-         IDNO,
-         SaveResult::Saved,
-         true,
-         false},
+         false,
+         false,
+         IDNO},
+        {"a second hard link", true, [] { fs::create_hard_link("work/DIALOG.INI", "work/other"); },
+         {}, true, false, IDNO},
         // As for files of another user: the new files could not be given their owner.
-        {"owner cannot be given",
-         PlainFiles,
-         {FileStep::SetOwner},
-         oldBackup,
-         {},
-         IDNO,
-         SaveResult::Saved,
-         true,
-         true},
-        {"read-only folder with a writable backup",
-         PlainFiles,
-         readOnlyFolder,
-         oldBackup,
-         {},
-         IDNO,
-         SaveResult::Saved,
-         true,
-         true},
-        {"read-only folder without a backup, saved on Yes",
-         [] { WriteBytes("work/DIALOG.INI", oldText); },
-         readOnlyFolder,
-         std::nullopt,
-         {},
-         IDYES,
-         SaveResult::SavedWithoutBackup,
-         true,
-         true},
+        {"owner cannot be given", true, [] {}, {FileStep::SetOwner}, true, true, IDNO},
+        {"read-only folder", true, [] {}, {FileStep::CreateTemporary}, true, true, IDNO},
+        {"read-only folder, no backup", false, [] {}, {FileStep::CreateTemporary}, true, true,
+         IDYES},
     };
-    int runs = 0;
     for (const Scenario& scenario : scenarios) {
-        std::set<std::string> names = scenario.otherNames;
-        names.insert("DIALOG.INI");
-        names.insert("DIALOG.bak");
-        const auto run = [&](Fault fault) {
-            fs::remove_all("work");
-            fs::create_directory("work");
+        const std::string backupBefore = scenario.withBackup ? oldBackup : "";
+        const auto run = [&](int at, Kind kind) {
+            Fresh(scenario.withBackup);
             scenario.arrange();
+            const std::set<std::string> names = Names("work");
             const ino_t file = InodeOf("work/DIALOG.INI");
             const ino_t backup = InodeOf("work/DIALOG.bak");
-            InstallFaults(scenario.alwaysFailing, fault);
-            platform.messageBoxAnswers.assign(1, scenario.answer);
-            const SaveOutcome outcome = SaveWith("work/DIALOG.INI", newText);
-            SetFileFaultHook(nullptr);
-            ++runs;
-            if (scenario.fileInPlace) {
-                EXPECT_EQ(InodeOf("work/DIALOG.INI"), file) << scenario.name << ", " << fault.at;
+            InstallFaults(scenario.failing, at, kind);
+            const SaveOutcome outcome = SaveWith("work/DIALOG.INI", newText, scenario.answer);
+            const std::string context = std::string(scenario.name) + ", step " +
+                                        std::to_string(at) + ", kind " + std::to_string(kind);
+            const std::string text = ReadFile("work/DIALOG.INI");
+            EXPECT_TRUE(text == oldText || text == newText) << context;
+            EXPECT_EQ(outcome.Saved(), text == newText) << context << ": " << ReasonOf(outcome.result);
+            EXPECT_EQ(outcome.Saved(), appState.modified == 0) << context;
+            const std::string backupAfter = ReadFile("work/DIALOG.bak");
+            EXPECT_TRUE(backupAfter == backupBefore || backupAfter == oldText) << context;
+            if (outcome.result == SaveResult::Saved) EXPECT_EQ(backupAfter, oldText) << context;
+            // A failing removal of the temporary file is the one fault that leaves it.
+            if (at < 0 || steps_[at] != FileStep::Remove) {
+                std::set<std::string> after = Names("work");
+                after.erase("DIALOG.bak");
+                std::set<std::string> before = names;
+                before.erase("DIALOG.bak");
+                EXPECT_EQ(after, before) << context;
+                if (fs::exists("work/real")) EXPECT_EQ(Names("work/real").size(), 1u) << context;
             }
+            if (fs::exists("work/other")) EXPECT_EQ(ReadFile("work/other"), text) << context;
+            if (fs::exists("work/real")) EXPECT_TRUE(fs::is_symlink("work/DIALOG.INI")) << context;
+            if (scenario.fileInPlace) EXPECT_EQ(InodeOf("work/DIALOG.INI"), file) << context;
             if (scenario.backupInPlace && backup != 0) {
-                EXPECT_EQ(InodeOf("work/DIALOG.bak"), backup) << scenario.name << ", " << fault.at;
+                EXPECT_EQ(InodeOf("work/DIALOG.bak"), backup) << context;
             }
             return outcome;
         };
-        // A run without a fault saves, keeps the old text as the backup and
-        // counts the steps.
-        const SaveOutcome clean = run({});
+        // A run without a fault saves and counts the steps.
+        ASSERT_TRUE(run(-1, Fails).Saved()) << scenario.name;
         const std::vector<FileStep> steps = steps_;
-        ASSERT_EQ(clean.result, scenario.cleanResult) << scenario.name;
-        ASSERT_EQ(ReadFile("work/DIALOG.INI"), newText) << scenario.name;
-        if (clean.result == SaveResult::Saved) {
-            ASSERT_EQ(ReadFile("work/DIALOG.bak"), oldText) << scenario.name;
-        }
-
         for (int at = 0; at < static_cast<int>(steps.size()); ++at) {
-            std::vector<FaultKind> kinds = {FaultKind::Fails};
+            run(at, Fails);
             if (steps[at] == FileStep::Write) {
-                kinds.push_back(FaultKind::ShortWrite);
-                kinds.push_back(FaultKind::ShortWriteThenFull);
-            }
-            for (FaultKind kind : kinds) {
-                const SaveOutcome outcome = run({at, kind});
-                const std::string context = std::string(scenario.name) + ", step " +
-                                            std::to_string(at) + " of " +
-                                            std::to_string(steps.size()) + " (kind " +
-                                            std::to_string(static_cast<int>(kind)) + ")";
-                const std::string text = ReadFile("work/DIALOG.INI");
-                const bool hasBackup = fs::exists("work/DIALOG.bak");
-                const std::string backup = ReadFile("work/DIALOG.bak");
-                EXPECT_TRUE(text == oldText || text == newText) << context << ": " << text;
-                EXPECT_EQ(outcome.Saved(), text == newText)
-                    << context << ": " << ReasonOf(outcome.result);
-                EXPECT_EQ(outcome.Saved(), appState.modified == 0) << context;
-                if (scenario.backupBefore) {
-                    EXPECT_TRUE(backup == *scenario.backupBefore || backup == oldText)
-                        << context << ": " << backup;
-                } else {
-                    EXPECT_TRUE(!hasBackup || backup == oldText) << context << ": " << backup;
-                }
-                if (outcome.result == SaveResult::Saved) {
-                    EXPECT_EQ(backup, oldText) << context;
-                }
-                if (outcome.result == SaveResult::SavedWithoutBackup && scenario.backupBefore) {
-                    EXPECT_EQ(backup, *scenario.backupBefore) << context;
-                }
-                // A failing removal of the temporary file is the one fault that
-                // leaves one behind.
-                if (steps_.size() > static_cast<std::size_t>(at) &&
-                    steps_[at] != FileStep::Remove) {
-                    std::set<std::string> expected = names;
-                    if (!hasBackup) expected.erase("DIALOG.bak");
-                    EXPECT_EQ(Names("work"), expected) << context;
-                }
-                if (fs::exists("work/other.ini")) {
-                    EXPECT_EQ(ReadFile("work/other.ini"), text) << context;
-                }
-                if (fs::exists("work/real")) {
-                    EXPECT_TRUE(fs::is_symlink("work/DIALOG.INI")) << context;
-                    EXPECT_EQ(Names("work/real"), std::set<std::string>{"file.ini"}) << context;
-                }
+                run(at, ShortWrite);
+                run(at, ShortWriteThenFull);
             }
         }
-    }
-    EXPECT_GT(runs, 100);
-}
-
-TEST_F(SafeSavingTest, aBackupNamedLikeALoadedFile_isNotMadeAndTheSaveSaysSo) {
-    const std::string told = "Die \xDC"
-                             "bersetzung wurde ohne Sicherungskopie gespeichert: Die "
-                             "Sicherungsdatei tr\xE4gt den Namen einer geladenen Datei und "
-                             "h\xE4tte diese \xFC"
-                             "berschrieben.";
-    struct Case {
-        const char* original;
-        const char* translation;
-        const char* kept; // the loaded file the backup would have replaced
-    };
-    const Case cases[] = {
-        {"X/DIALOG.bak", "X/DIALOG.INI", "X/DIALOG.bak"},
-        {"X/../X/DIALOG.bak", "X/DIALOG.INI", "X/DIALOG.bak"},
-        // The translation's own name ends in "bak": its backup would be itself.
-        {"X/EN.INI", "X/DIALOG.bak", "X/DIALOG.bak"},
-    };
-    for (const Case& c : cases) {
-        fs::remove_all("X");
-        fs::create_directory("X");
-        WriteFile(c.original, "original\r\n");
-        WriteFile(c.translation, oldText);
-        SetPath(appState.originalPath, appState.originalPathLength, c.original);
-        platform.messageBoxes.clear();
-        const SaveOutcome outcome = SaveWith(c.translation, newText);
-        EXPECT_EQ(outcome.result, SaveResult::SavedWithoutBackupOverLoadedFile) << c.original;
-        EXPECT_EQ(ReadFile(c.translation), newText) << c.original;
-        if (std::string(c.kept) != c.translation) {
-            EXPECT_EQ(ReadFile(c.kept), "original\r\n") << c.original;
-        }
-        ASSERT_EQ(platform.messageBoxes.size(), 1u) << c.original;
-        EXPECT_EQ(platform.messageBoxes[0].text, told);
-        EXPECT_EQ(platform.messageBoxes[0].flags, MB_ICONWARNING);
     }
 }
 
 TEST_F(SafeSavingTest, aRefusedSave_leavesTheFileAndTheOldBackupAsTheyWere) {
     struct Case {
-        const char* name;
         std::set<FileStep> failing;
         std::string paneText;
         SaveResult result;
     };
     const Case cases[] = {
-        // A read-only file: the open for writing is refused.
-        {"read-only file", {FileStep::Open}, newText, SaveResult::CannotOpen},
-        {"text over the capacity", {}, std::string(1000001, 'x'), SaveResult::TextTooLong},
-        {"empty pane", {}, "", SaveResult::NothingToSave},
-        {"full disk", {FileStep::Write}, newText, SaveResult::NotWrittenWhole},
-        {"flush fails", {FileStep::Sync}, newText, SaveResult::NotWrittenWhole},
-        {"rename fails", {FileStep::Rename}, newText, SaveResult::NotWrittenWhole},
+        {{FileStep::Open}, newText, SaveResult::CannotOpen}, // a read-only file
+        {{}, std::string(1000001, 'x'), SaveResult::TextTooLong},
+        {{}, "", SaveResult::NothingToSave},
+        {{FileStep::Write}, newText, SaveResult::NotWrittenWhole}, // a full disk
     };
     for (const Case& c : cases) {
-        fs::remove_all("work");
-        fs::create_directory("work");
-        PlainFiles();
-        InstallFaults(c.failing, {});
-        const SaveOutcome outcome = SaveWith("work/DIALOG.INI", c.paneText);
-        SetFileFaultHook(nullptr);
-        EXPECT_EQ(outcome.result, c.result) << c.name;
-        EXPECT_EQ(ReadFile("work/DIALOG.INI"), oldText) << c.name;
-        EXPECT_EQ(ReadFile("work/DIALOG.bak"), oldBackup) << c.name;
-        EXPECT_EQ(Names("work"), (std::set<std::string>{"DIALOG.INI", "DIALOG.bak"})) << c.name;
-        EXPECT_EQ(appState.modified, 1) << c.name;
+        Fresh();
+        InstallFaults(c.failing);
+        EXPECT_EQ(SaveWith("work/DIALOG.INI", c.paneText).result, c.result) << ReasonOf(c.result);
+        EXPECT_EQ(ReadFile("work/DIALOG.INI"), oldText);
+        EXPECT_EQ(ReadFile("work/DIALOG.bak"), oldBackup);
+        EXPECT_EQ(Names("work").size(), 2u);
     }
 }
 
-TEST_F(SafeSavingTest, aSaveThatCouldKeepTheOldTextNowhere_asksFirst) {
-    fs::create_directory("work");
-    WriteFile("work/DIALOG.INI", oldText);
-    // The folder takes no new file, so neither a backup nor a temporary file.
-    InstallFaults({FileStep::CreateTemporary}, {});
-    platform.messageBoxAnswers.assign(1, IDNO);
-    const SaveOutcome outcome = SaveWith("work/DIALOG.INI", newText);
-    EXPECT_EQ(outcome.result, SaveResult::DeclinedNothingKept);
-    EXPECT_EQ(ReadFile("work/DIALOG.INI"), oldText);
-    EXPECT_EQ(appState.modified, 1);
-    ASSERT_EQ(platform.messageBoxes.size(), 1u);
-    EXPECT_EQ(platform.messageBoxes[0].flags, MB_YESNO | MB_ICONWARNING);
-    EXPECT_EQ(platform.messageBoxes[0].text,
-              "Die bisherige Fassung der Zieldatei kann weder als Sicherungskopie noch als "
-              "tempor\xE4re Datei in ihrem Ordner aufbewahrt werden. Schl\xE4gt das Speichern "
-              "fehl, geht sie verloren. Trotzdem speichern?");
-
-    // A new file has nothing to lose: it is not asked for, and not written.
-    platform.messageBoxes.clear();
-    EXPECT_EQ(SaveWith("work/NEW.INI", newText).result, SaveResult::CannotOpen);
-    EXPECT_FALSE(fs::exists("work/NEW.INI"));
-    EXPECT_EQ(platform.messageBoxes.size(), 1u);
+TEST_F(SafeSavingTest, aBackupNamedLikeALoadedFile_isNotMadeAndTheSaveSaysSo) {
+    // An original named like the backup, and a translation whose backup is itself.
+    const std::pair<const char*, const char*> cases[] = {
+        {"work/../work/DIALOG.bak", "work/DIALOG.INI"}, {"work/EN.INI", "work/DIALOG.bak"}};
+    for (const auto& [original, translation] : cases) {
+        Fresh(false);
+        WriteFile(original, "original");
+        WriteFile(translation, oldText);
+        SetPath(appState.originalPath, appState.originalPathLength, original);
+        EXPECT_EQ(SaveWith(translation, newText).result,
+                  SaveResult::SavedWithoutBackupOverLoadedFile);
+        EXPECT_EQ(ReadFile(translation), newText);
+        EXPECT_EQ(ReadFile(original), "original");
+        ASSERT_EQ(platform.messageBoxes.size(), 1u);
+        EXPECT_EQ(platform.messageBoxes[0].text,
+                  "Die \xDC"
+                  "bersetzung wurde ohne Sicherungskopie gespeichert: Die Sicherungsdatei "
+                  "tr\xE4gt den Namen einer geladenen Datei und h\xE4tte diese \xFC"
+                  "berschrieben.");
+    }
 }
 
-TEST_F(SafeSavingTest, writingElsewhere_neitherBlocksNorLeavesAFileBehind) {
-    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
-    WriteFile("kept.ini", oldText);
+TEST_F(SafeSavingTest, aSaveInPlaceWithoutABackup_asksFirst) {
     struct Case {
         const char* name;
-        const char* path;
+        void (*arrange)();
         std::set<FileStep> failing;
-        std::string paneText;
-        SaveResult result;
     };
+    // In the last two a folder stands in the backup's place: no backup is made.
     const Case cases[] = {
-        {"named pipe", "pipe", {}, newText, SaveResult::NotRegularFile},
-        {"new file, text over the capacity",
-         "new.ini",
-         {},
-         std::string(1000001, 'x'),
-         SaveResult::TextTooLong},
-        {"new file, full disk", "new.ini", {FileStep::Write}, newText, SaveResult::NotWrittenWhole},
-        {"new file, flush fails",
-         "new.ini",
-         {FileStep::Sync},
-         newText,
-         SaveResult::NotWrittenWhole},
-        {"existing file, full disk",
-         "kept.ini",
-         {FileStep::Write},
-         newText,
-         SaveResult::NotWrittenWhole},
+        {"read-only folder", [] {}, {FileStep::CreateTemporary}},
+        {"hard link",
+         [] {
+             fs::create_hard_link("work/DIALOG.INI", "work/other");
+             fs::create_directory("work/DIALOG.bak");
+         },
+         {}},
+        {"file of another user", [] { fs::create_directory("work/DIALOG.bak"); },
+         {FileStep::SetOwner}},
     };
     for (const Case& c : cases) {
-        SetPaneText(TranslationPane, c.paneText);
-        InstallFaults(c.failing, {});
-        EXPECT_EQ(WriteTranslation(c.path).result, c.result) << c.name;
-        SetFileFaultHook(nullptr);
-        EXPECT_EQ(Names("."), (std::set<std::string>{"kept.ini", "pipe"})) << c.name;
+        for (const int answer : {IDNO, IDYES}) {
+            Fresh(false);
+            c.arrange();
+            InstallFaults(c.failing);
+            const SaveOutcome outcome = SaveWith("work/DIALOG.INI", newText, answer);
+            ASSERT_EQ(platform.messageBoxes.size(), 1u) << c.name;
+            EXPECT_EQ(platform.messageBoxes[0].flags, MB_YESNO | MB_ICONWARNING);
+            EXPECT_EQ(outcome.result, answer == IDYES ? SaveResult::SavedWithoutBackup
+                                                      : SaveResult::DeclinedNothingKept)
+                << c.name;
+            EXPECT_EQ(ReadFile("work/DIALOG.INI"), answer == IDYES ? newText : oldText) << c.name;
+        }
     }
-    EXPECT_EQ(ReadFile("kept.ini"), oldText);
+    // A new file has nothing to lose: no question, and no file.
+    InstallFaults({FileStep::CreateTemporary});
+    EXPECT_EQ(SaveWith("work/NEW.INI", newText).result, SaveResult::CannotOpen);
+    EXPECT_FALSE(fs::exists("work/NEW.INI"));
+}
+
+TEST_F(SafeSavingTest, writingElsewhere_neitherWaitsNorLeavesAFileBehind) {
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    const std::tuple<std::set<FileStep>, std::string, SaveResult> cases[] = {
+        {{}, "pipe", SaveResult::NotRegularFile},
+        {{FileStep::Write}, "new.ini", SaveResult::NotWrittenWhole},
+        {{FileStep::Sync}, "new.ini", SaveResult::NotWrittenWhole},
+    };
+    SetPaneText(TranslationPane, newText);
+    for (const auto& [failing, path, result] : cases) {
+        InstallFaults(failing);
+        EXPECT_EQ(WriteTranslation(path).result, result) << path;
+        SetFileFaultHook(nullptr);
+        EXPECT_EQ(Names("."), std::set<std::string>{"pipe"}) << path;
+    }
 }
 
 } // namespace
