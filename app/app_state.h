@@ -44,6 +44,9 @@ struct AppState {
     // error): saving over its file asks first, since the rest of the file would
     // be lost.
     std::int32_t translationCut;
+    // The pane a search or a step to a red line acted on last (0: none yet);
+    // the keys act on it when no pane has the focus.
+    std::int32_t paneInUse;
 };
 
 extern AppState appState;

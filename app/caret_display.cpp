@@ -1,5 +1,6 @@
 #include "app/caret_display.h"
 
+#include "app/app_state.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
 #include "text/Leedel.h"
@@ -39,7 +40,23 @@ int AppendNumber(char* text, int length, const char* label, std::int32_t value) 
     return length + Leedel(field, NumberField);
 }
 
+// The key messages (0x100 to 0x108) and the mouse-button messages (0x201 to
+// 0x209) that the display follows; the release messages are among them, which
+// is what brings the display up to date after a key or button is carried out.
+bool FollowedMessage(std::uint32_t message) {
+    return (message >= WM_KEYDOWN && message <= 0x108) ||
+           (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK);
+}
+
 } // namespace
+
+void CaretMessageHook(Handle window, std::uint32_t message) {
+    if (!FollowedMessage(message)) return;
+    Platform& platform = ThePlatform();
+    if (window != appState.windowHandle && !platform.IsChild(window)) return;
+    platform.SendCommand(MakeCommand(CaretPositionCommand),
+                         reinterpret_cast<CommandParameter>(window));
+}
 
 void ShowCaretPosition(CommandParameter window) {
     if (window == 0) return;

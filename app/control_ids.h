@@ -44,3 +44,10 @@ constexpr int IdCaretTranslation = 1036;
 constexpr int LoadOriginalCommand = 2001;
 constexpr int LoadTranslationCommand = 2002;
 constexpr int CaretPositionCommand = 3001;
+
+// Commands of keys that have no button (see resources/accelerators.cpp).
+constexpr int FindNextCommand = 3002;
+constexpr int FindPreviousCommand = 3003;
+constexpr int FocusSearchCommand = 3004;
+constexpr int NextRedLineCommand = 3005;
+constexpr int PreviousRedLineCommand = 3006;

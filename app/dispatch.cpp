@@ -8,6 +8,8 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/navigation.h"
+#include "app/red_lines.h"
+#include "app/search.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "platform/platform.h"
@@ -60,7 +62,36 @@ const CommandRow commandTable[] = {
     {MakeCommand(IdScrollPageUp), [](CommandParameter) { ScrollBothPanes(ScrollStep::LinesUp); }},
     {MakeCommand(IdScrollPageDown),
      [](CommandParameter) { ScrollBothPanes(ScrollStep::LinesDown); }},
+    {MakeCommand(IdAlignLeft),
+     [](CommandParameter) { AlignCorrespondingLine(TranslationPane, OriginalPane); }},
+    {MakeCommand(IdAlignRight),
+     [](CommandParameter) { AlignCorrespondingLine(OriginalPane, TranslationPane); }},
+    {MakeCommand(IdSearchOriginalBack),
+     [](CommandParameter) {
+         SearchPane(OriginalPane, IdSearchOriginalEdit, SearchDirection::Backwards);
+     }},
+    {MakeCommand(IdSearchOriginalForward),
+     [](CommandParameter) {
+         SearchPane(OriginalPane, IdSearchOriginalEdit, SearchDirection::Forwards);
+     }},
+    {MakeCommand(IdSearchTranslationBack),
+     [](CommandParameter) {
+         SearchPane(TranslationPane, IdSearchTranslationEdit, SearchDirection::Backwards);
+     }},
+    {MakeCommand(IdSearchTranslationForward),
+     [](CommandParameter) {
+         SearchPane(TranslationPane, IdSearchTranslationEdit, SearchDirection::Forwards);
+     }},
     {MakeCommand(CaretPositionCommand), ShowCaretPosition},
+    {MakeCommand(FindNextCommand),
+     [](CommandParameter) { RepeatSearch(SearchDirection::Forwards); }},
+    {MakeCommand(FindPreviousCommand),
+     [](CommandParameter) { RepeatSearch(SearchDirection::Backwards); }},
+    {MakeCommand(FocusSearchCommand), [](CommandParameter) { FocusSearchField(); }},
+    {MakeCommand(NextRedLineCommand),
+     [](CommandParameter) { StepToRedLine(SearchDirection::Forwards); }},
+    {MakeCommand(PreviousRedLineCommand),
+     [](CommandParameter) { StepToRedLine(SearchDirection::Backwards); }},
     {MakeCommand(TranslationPane, EN_CHANGE), [](CommandParameter) { TranslationChanged(); }},
     {MakeCommand(TranslationPane, EN_MAXTEXT), [](CommandParameter) { TranslationFull(); }},
 };

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/app_state.h"
+#include "app/caret_display.h"
 #include "app/control_ids.h"
 #include "app/dispatch.h"
 #include "app/layout.h"
@@ -87,8 +88,8 @@ bool InitMainWindow() {
         platform.PostCommand(MakeCommand(LoadTranslationCommand));
     }
 
-    // The caret display's input hook is installed here once it exists.
-    appState.hookHandle = nullptr;
+    // Last: the caret display's input hook.
+    appState.hookHandle = platform.InstallInputHook(CaretMessageHook);
     return true;
 }
 
@@ -110,6 +111,7 @@ void CloseMainWindow() {
     WriteSettingText("PATH", "ORIG", appState.originalPath);
     WriteSettingText("PATH", "TRANS", appState.translationPath);
     WriteSettingText("PATH", "SAVEAS", appState.saveAsPath);
+    ThePlatform().RemoveInputHook(appState.hookHandle);
     appState.hookHandle = nullptr;
     ThePlatform().EndMainWindow(0);
 }

@@ -12,7 +12,7 @@ WindowProcedures MainWindowProcedures();
 WindowProcedures CommandProcedures();
 
 // Window creation: settings read, panes set up, first layout, remembered paths
-// shown, the two start-up loads posted. Returns true.
+// shown, the two start-up loads posted, the input hook installed. Returns true.
 bool InitMainWindow();
 
 // The set-up both panes receive at window creation: change notification and text

@@ -130,6 +130,10 @@ bool RichEdit_SetLineColor(int pane, std::int32_t line, Colour colour) {
 
 bool RichEdit_SetAllTextColor(int pane, Colour colour) { return PaneOf(pane).SetAllColour(colour); }
 
+bool RichEdit_LineHasColor(int pane, std::int32_t line, Colour colour) {
+    return PaneOf(pane).LineHasColour(line, colour);
+}
+
 void RichEdit_ScrollToLine(int pane, std::int32_t line) {
     Pane& p = PaneOf(pane);
     p.LineScroll(line - p.FirstVisibleLine());

@@ -40,6 +40,8 @@ std::int32_t RichEdit_FindText(int pane, std::int32_t from, std::int32_t to, con
 bool RichEdit_SetTextColor(int pane, std::int32_t from, std::int32_t to, Colour colour);
 bool RichEdit_SetLineColor(int pane, std::int32_t line, Colour colour);
 bool RichEdit_SetAllTextColor(int pane, Colour colour);
+// Whether the line (its line break included) carries the colour anywhere.
+bool RichEdit_LineHasColor(int pane, std::int32_t line, Colour colour);
 void RichEdit_ScrollToLine(int pane, std::int32_t line);
 void RichEdit_ScrollLines(int pane, std::int32_t count);
 void RichEdit_ScrollOneLine(int pane, bool down);

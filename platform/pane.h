@@ -59,6 +59,9 @@ class Pane {
     virtual bool SetSelectionColour(Colour colour) = 0;
     virtual bool SetAllColour(Colour colour) = 0;
     virtual Colour CharColour(std::int32_t index) = 0;
+    // Whether a character of the line, its line break included, has the colour;
+    // false for a line that does not exist.
+    virtual bool LineHasColour(std::int32_t line, Colour colour) = 0;
 
     virtual void ScrollCaret() = 0;
     virtual std::int32_t FirstVisibleLine() = 0;

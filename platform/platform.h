@@ -37,6 +37,34 @@ struct Notification {
     std::int32_t delta = 0;
 };
 
+// Input messages, numbered as the window system numbers them. The input hook
+// sees every key message and every mouse-button message bound for MainWindow or
+// one of its controls, before it is delivered; mouse moves and the wheel are
+// not passed on.
+constexpr std::uint32_t WM_KEYDOWN = 0x100;
+constexpr std::uint32_t WM_KEYUP = 0x101;
+constexpr std::uint32_t WM_CHAR = 0x102;
+constexpr std::uint32_t WM_SYSKEYDOWN = 0x104;
+constexpr std::uint32_t WM_SYSKEYUP = 0x105;
+constexpr std::uint32_t WM_SYSCHAR = 0x106;
+constexpr std::uint32_t WM_LBUTTONDOWN = 0x201;
+constexpr std::uint32_t WM_LBUTTONUP = 0x202;
+constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x203;
+constexpr std::uint32_t WM_RBUTTONDOWN = 0x204;
+constexpr std::uint32_t WM_RBUTTONUP = 0x205;
+constexpr std::uint32_t WM_RBUTTONDBLCLK = 0x206;
+constexpr std::uint32_t WM_MBUTTONDOWN = 0x207;
+constexpr std::uint32_t WM_MBUTTONUP = 0x208;
+constexpr std::uint32_t WM_MBUTTONDBLCLK = 0x209;
+constexpr std::uint32_t WM_XBUTTONDOWN = 0x20B;
+constexpr std::uint32_t WM_XBUTTONUP = 0x20C;
+constexpr std::uint32_t WM_XBUTTONDBLCLK = 0x20D;
+
+// The program's input hook: `window` is the handle of the control the input is
+// for (MainWindow's own when it is for no control). It is called synchronously,
+// before the input reaches its window, and cannot change or swallow it.
+using InputHook = void (*)(Handle window, std::uint32_t message);
+
 // The procedures of MainWindow's messages, as the program hands them to the
 // platform. Any of them may be missing; the message is then not handled.
 struct WindowProcedures {
@@ -116,6 +144,19 @@ class Platform {
     // MainWindow's own handle, and a control's; nullptr for an unknown id.
     virtual Handle MainWindowHandle() = 0;
     virtual Handle ControlHandle(int id) = 0;
+    // Whether a handle is one of MainWindow's controls.
+    virtual bool IsChild(Handle window) = 0;
+
+    // The keyboard focus inside MainWindow: the id of the control that has it (0
+    // for none), and giving it to a control; `selectText` selects the whole text
+    // of an edit field as well.
+    virtual int FocusedControl() = 0;
+    virtual void FocusControl(int id, bool selectText = false) = 0;
+
+    // The input hook, from window creation to closing. Installing returns its
+    // handle (nullptr when it cannot be installed); removing takes that handle.
+    virtual Handle InstallInputHook(InputHook hook) = 0;
+    virtual void RemoveInputHook(Handle hook) = 0;
 
     // The pane control of that id (a rich edit of the template); nullptr for any
     // other id.

@@ -52,6 +52,58 @@ constexpr ControlTemplate mainWindowControls[] = {
     {1036, ControlKind::Static, "Z:    S:", "Z:    S:", 262, 220, 80, 10, StyleSunken},
 };
 
+// Hints for the buttons whose captions are only slashes and arrows, in the
+// language of the template: id, English, German.
+struct ControlTooltip {
+    int id;
+    const char* english;
+    const char* german;
+};
+
+constexpr ControlTooltip mainWindowTooltips[] = {
+    {1017, "Swap original and translation",
+     "Original und \xDC"
+     "bersetzung tauschen"},
+    {1013, "Previous file of the series", "Vorherige Datei der Serie"},
+    {1009, "Next file of the series",
+     "N\xE4"
+     "chste Datei der Serie"},
+    {1027, "Find previous in the original (Shift+Enter, Shift+F3)",
+     "Im Original r\xFC"
+     "ckw\xE4"
+     "rts suchen (Umschalt+Eingabe, Umschalt+F3)"},
+    {1028, "Find next in the original (Enter, F3)",
+     "Im Original vorw\xE4"
+     "rts suchen (Eingabe, F3)"},
+    {1030, "Find previous in the translation (Shift+Enter, Shift+F3)",
+     "In der \xDC"
+     "bersetzung r\xFC"
+     "ckw\xE4"
+     "rts suchen (Umschalt+Eingabe, Umschalt+F3)"},
+    {1031, "Find next in the translation (Enter, F3)",
+     "In der \xDC"
+     "bersetzung vorw\xE4"
+     "rts suchen (Eingabe, F3)"},
+    {1006, "Both panes one line up", "Beide Fenster eine Zeile nach oben"},
+    {1011, "Both panes 15 lines up", "Beide Fenster 15 Zeilen nach oben"},
+    {1033, "Align the original with the caret line of the translation",
+     "Original an der Cursorzeile der \xDC"
+     "bersetzung ausrichten"},
+    {1014, "Both panes one line up or down", "Beide Fenster eine Zeile nach oben oder unten"},
+    {1034, "Align the translation with the caret line of the original",
+     "\xDC"
+     "bersetzung an der Cursorzeile des Originals ausrichten"},
+    {1020, "Both panes 15 lines down", "Beide Fenster 15 Zeilen nach unten"},
+    {1007, "Both panes one line down", "Beide Fenster eine Zeile nach unten"},
+};
+
+const char* TooltipOf(int id, bool german) {
+    for (const ControlTooltip& tooltip : mainWindowTooltips) {
+        if (tooltip.id == id) return german ? tooltip.german : tooltip.english;
+    }
+    return "";
+}
+
 constexpr WindowTemplate mainWindow = {
     101,
     "KALVEX - Verbodex V1.22",
@@ -91,6 +143,7 @@ ResolvedControl ResolveControl(const ControlTemplate& control, bool german) {
                               (german && (control.style & StyleKeepScrollBarsGermanOnly) != 0);
     resolved.pathField = (control.style & StylePathField) != 0;
     resolved.style = control.style;
+    resolved.tooltip = TooltipOf(control.id, german);
     return resolved;
 }
 

@@ -55,6 +55,8 @@ struct ResolvedControl {
     bool keepScrollBars;
     bool pathField;
     unsigned style;
+    // The hint shown when the pointer rests on the control; empty for none.
+    const char* tooltip;
 };
 
 // Template 101, MainWindow. The German version is used when the user's language

@@ -17,6 +17,7 @@
 #include <iterator>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 class HeadlessTest : public ::testing::Test {
@@ -46,6 +47,14 @@ class HeadlessTest : public ::testing::Test {
 
     void SetPaneText(int pane, const std::string& text) {
         platform.PaneById(pane).SetText(text.c_str());
+    }
+
+    // The pane's selection as (start, end), start <= end.
+    std::pair<std::int32_t, std::int32_t> Selection(int pane) {
+        std::int32_t start = 0;
+        std::int32_t end = 0;
+        RichEdit_GetSel(pane, start, end);
+        return {start, end};
     }
 
     // The pane's lines without their line breaks.

@@ -210,7 +210,9 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
     // Save As cancelled or given a path too long, and the save over a file cut at
     // load answered No.
     EXPECT_EQ(SaveTranslation(true).result, SaveResult::Cancelled);
-    platform.saveFileAnswers.push_back("/" + std::string(PathCapacity, 'a'));
+    std::string tooLong(PathCapacity + 1, 'a');
+    tooLong[0] = '/';
+    platform.saveFileAnswers.push_back(tooLong);
     EXPECT_EQ(SaveTranslation(true).result, SaveResult::PathTooLong);
     WriteFile("cut.ini", std::string("[A]\r\n\0rest", 10));
     appState.modified = 0;

@@ -593,6 +593,20 @@ Colour HeadlessPane::CharColour(std::int32_t index) {
     return ColourAt(LineAt(position.line).colours, position.offset);
 }
 
+bool HeadlessPane::LineHasColour(std::int32_t line, Colour colour) {
+    if (line < 0 || line >= lineCount_) return false;
+    const Line& l = LineAt(line);
+    // The last line has no break; its run list still counts a cell for one.
+    std::int32_t cells = static_cast<std::int32_t>(l.text.size()) + (line < lineCount_ - 1 ? 1 : 0);
+    for (const ColourRun& run : l.colours) {
+        if (cells <= 0) break;
+        if (run.colour == colour) return true;
+        cells -= run.length;
+    }
+    // Cells beyond the runs are black.
+    return colour == Black && cells > 0;
+}
+
 // ---------------------------------------------------------------- scrolling
 
 void HeadlessPane::ClampScroll() {

@@ -44,6 +44,7 @@ class HeadlessPane : public Pane {
     bool SetSelectionColour(Colour colour) override;
     bool SetAllColour(Colour colour) override;
     Colour CharColour(std::int32_t index) override;
+    bool LineHasColour(std::int32_t line, Colour colour) override;
 
     void ScrollCaret() override;
     std::int32_t FirstVisibleLine() override;
@@ -72,6 +73,8 @@ class HeadlessPane : public Pane {
     void SetPageLines(std::int32_t lines);
     std::int32_t PageLines() const { return pageLines_; }
     bool IsRedrawOn() const { return redrawOn_; }
+    // Where the caret is: the end of the selection it was made towards.
+    std::int32_t Caret() const { return caret_; }
     // How often drawing was switched on (each time repaints the whole pane).
     int RedrawOnCount() const { return redrawOnCount_; }
     bool IsReadOnly() const { return readOnly_; }

@@ -1,5 +1,6 @@
 #include "platform/headless/headless_platform.h"
 
+#include "resources/accelerators.h"
 #include "resources/window_template.h"
 
 #include <algorithm>
@@ -111,6 +112,20 @@ bool HeadlessPlatform::Notify(const Notification& notification) {
     return DeliverNotification(notification);
 }
 
+void HeadlessPlatform::Input(Handle window, std::uint32_t message) {
+    if (inputHook != nullptr) inputHook(window, message);
+}
+
+bool HeadlessPlatform::PressKey(int key, unsigned modifiers) {
+    Handle window = focusedControl != 0 ? ControlHandle(focusedControl) : MainWindowHandle();
+    const bool alt = (modifiers & KeyAlt) != 0;
+    Input(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
+    const std::uint32_t command = FindAccelerator(key, modifiers, focusedControl);
+    if (command != 0) SendCommand(command);
+    Input(window, alt ? WM_SYSKEYUP : WM_KEYUP);
+    return command != 0;
+}
+
 HeadlessPlatform::Control* HeadlessPlatform::Find(int id) {
     auto it = controls_.find(id);
     return it == controls_.end() ? nullptr : &it->second;
@@ -196,6 +211,34 @@ Handle HeadlessPlatform::MainWindowHandle() { return &window_; }
 Handle HeadlessPlatform::ControlHandle(int id) {
     if (auto pane = panes_.find(id); pane != panes_.end()) return pane->second.get();
     return Find(id);
+}
+
+bool HeadlessPlatform::IsChild(Handle window) {
+    if (window == nullptr) return false;
+    for (auto& [id, pane] : panes_) {
+        if (window == pane.get()) return true;
+    }
+    for (auto& [id, control] : controls_) {
+        if (window == &control) return true;
+    }
+    return false;
+}
+
+int HeadlessPlatform::FocusedControl() { return focusedControl; }
+
+void HeadlessPlatform::FocusControl(int id, bool selectText) {
+    if (Find(id) == nullptr) return;
+    focusedControl = id;
+    focusSelectedText = selectText;
+}
+
+Handle HeadlessPlatform::InstallInputHook(InputHook hook) {
+    inputHook = hook;
+    return hook != nullptr ? &inputHook : nullptr;
+}
+
+void HeadlessPlatform::RemoveInputHook(Handle hook) {
+    if (hook != nullptr && hook == &inputHook) inputHook = nullptr;
 }
 
 Pane* HeadlessPlatform::GetPane(int id) {

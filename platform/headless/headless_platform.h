@@ -51,6 +51,15 @@ class HeadlessPlatform : public Platform {
     bool ClickUpDownArrow(int id, bool upper);
     // A notification of a control, as the window system hands it to the window.
     bool Notify(const Notification& notification);
+    // An input message for a window (a control's handle or MainWindow's), as the
+    // window system takes it from the queue: the input hook, when one is
+    // installed, sees it. Nothing else happens to it here.
+    void Input(Handle window, std::uint32_t message);
+    // A key pressed and released on the control with the focus (MainWindow when
+    // none has it): the hook sees WM_KEYDOWN, the accelerator table may turn the
+    // key into its command, then the hook sees WM_KEYUP. Returns true when an
+    // accelerator took the key.
+    bool PressKey(int key, unsigned modifiers = 0);
 
     // Platform
     void EnableControl(int id, bool enabled) override;
@@ -67,6 +76,11 @@ class HeadlessPlatform : public Platform {
     bool ScreenToClient(std::int32_t& x, std::int32_t& y) override;
     Handle MainWindowHandle() override;
     Handle ControlHandle(int id) override;
+    bool IsChild(Handle window) override;
+    int FocusedControl() override;
+    void FocusControl(int id, bool selectText = false) override;
+    Handle InstallInputHook(InputHook hook) override;
+    void RemoveInputHook(Handle hook) override;
     Pane* GetPane(int id) override;
     Handle SetPaneFont(const std::string& faceName, int height) override;
     int AverageCharWidth() override;
@@ -112,6 +126,12 @@ class HeadlessPlatform : public Platform {
     std::vector<Notification> notifications;
     bool ended = false;
     int endResult = 0;
+    // The control with the keyboard focus (0: none), and whether giving it the
+    // focus selected its text.
+    int focusedControl = 0;
+    bool focusSelectedText = false;
+    // The installed input hook; nullptr when none is.
+    InputHook inputHook = nullptr;
     // The pane font; its handle is the address of its name.
     std::string fontName;
     int fontHeight = 0;

@@ -466,6 +466,21 @@ Colour QtPane::CharColour(std::int32_t index) {
     return marks_.ColourAt(block.blockNumber(), index - block.position());
 }
 
+bool QtPane::LineHasColour(std::int32_t line, Colour colour) {
+    if (line < 0 || line >= LineCount()) return false;
+    // A line without runs is black throughout; the last line's extra cell
+    // stands for no character.
+    std::int32_t cells = marks_.LineCells(line) - (line == LineCount() - 1 ? 1 : 0);
+    const std::vector<ColourMarks::Run>& runs = marks_.Runs(line);
+    if (runs.empty()) return colour == Black && cells > 0;
+    for (const ColourMarks::Run& run : runs) {
+        if (cells <= 0) break;
+        if (run.colour == colour) return true;
+        cells -= run.length;
+    }
+    return colour == Black && cells > 0;
+}
+
 void QtPane::paintEvent(QPaintEvent* event) {
     // The base class's drawing of the visible lines, with the colour marks of
     // each line drawn as extra formats beneath the selection.

@@ -54,6 +54,7 @@ class QtPane : public QPlainTextEdit, public Pane {
     bool SetSelectionColour(Colour colour) override;
     bool SetAllColour(Colour colour) override;
     Colour CharColour(std::int32_t index) override;
+    bool LineHasColour(std::int32_t line, Colour colour) override;
 
     void ScrollCaret() override;
     std::int32_t FirstVisibleLine() override;

@@ -2,10 +2,12 @@
 
 #include "platform/qt/dialog_font.h"
 #include "platform/qt/file_dialogs.h"
+#include "platform/qt/input_filter.h"
 #include "platform/qt/main_window_widget.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/updown_control.h"
+#include "resources/accelerators.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,8 +60,10 @@ void QtPlatform::BuildMainWindow(bool german) {
     baseY_ = DialogBaseUnitY;
 
     controls_.clear();
+    controlIds_.clear();
     panes_.clear();
     pathFields_.clear();
+    inputHook_ = nullptr;
     for (int i = 0; i < form.controlCount; ++i) {
         const ResolvedControl control = ResolveControl(form.controls[i], german);
         QWidget* widget = CreateControl(control);
@@ -69,7 +73,11 @@ void QtPlatform::BuildMainWindow(bool german) {
                             DialogUnitsToPixelsY(control.height, baseY_));
         widget->setHidden(!control.visible);
         widget->setEnabled(control.enabled);
-        if (control.id != -1) controls_[control.id] = widget;
+        if (control.tooltip[0] != '\0') widget->setToolTip(DecodeCp1252(control.tooltip));
+        if (control.id != -1) {
+            controls_[control.id] = widget;
+            controlIds_[widget] = control.id;
+        }
         if (control.pathField) pathFields_.insert(control.id);
     }
 
@@ -79,6 +87,15 @@ void QtPlatform::BuildMainWindow(bool german) {
     int minHeight = 0;
     MinTrackSize(minWidth, minHeight);
     window_->SetMinimumFrameSize(minWidth, minHeight);
+
+    inputFilter_ = new InputFilter(
+        window_.get(),
+        [this](QWidget* receiver, std::uint32_t message) {
+            if (inputHook_ != nullptr) inputHook_(InputWindowOf(receiver), message);
+        },
+        [this](QWidget* receiver, int key, unsigned modifiers) {
+            return TakeAccelerator(receiver, key, modifiers);
+        });
 
     // The program's window creation, once every control exists and before the
     // window is shown.
@@ -308,6 +325,49 @@ bool QtPlatform::ScreenToClient(std::int32_t& x, std::int32_t& y) {
 Handle QtPlatform::MainWindowHandle() { return window_.get(); }
 
 Handle QtPlatform::ControlHandle(int id) { return Control(id); }
+
+bool QtPlatform::IsChild(Handle window) {
+    return window != nullptr && controlIds_.contains(static_cast<const QWidget*>(window));
+}
+
+int QtPlatform::ControlIdOf(const QWidget* widget) const {
+    for (; widget != nullptr && widget != window_.get(); widget = widget->parentWidget()) {
+        if (auto it = controlIds_.find(widget); it != controlIds_.end()) return it->second;
+    }
+    return 0;
+}
+
+Handle QtPlatform::InputWindowOf(const QWidget* widget) const {
+    const int id = ControlIdOf(widget);
+    return id != 0 ? static_cast<Handle>(Control(id)) : static_cast<Handle>(window_.get());
+}
+
+bool QtPlatform::TakeAccelerator(const QWidget* receiver, int key, unsigned modifiers) {
+    const std::uint32_t command = FindAccelerator(key, modifiers, ControlIdOf(receiver));
+    if (command == 0) return false;
+    SendCommand(command);
+    return true;
+}
+
+int QtPlatform::FocusedControl() { return window_ ? ControlIdOf(window_->focusWidget()) : 0; }
+
+void QtPlatform::FocusControl(int id, bool selectText) {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && selectText)
+        edit->selectAll();
+}
+
+Handle QtPlatform::InstallInputHook(InputHook hook) {
+    if (!window_ || hook == nullptr) return nullptr;
+    inputHook_ = hook;
+    return &inputHook_;
+}
+
+void QtPlatform::RemoveInputHook(Handle hook) {
+    if (hook != nullptr && hook == &inputHook_) inputHook_ = nullptr;
+}
 
 Pane* QtPlatform::GetPane(int id) { return PaneWidget(id); }
 

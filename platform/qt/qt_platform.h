@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 
+class InputFilter;
 class MainWindowWidget;
 class QtPane;
 class QWidget;
@@ -62,6 +63,11 @@ class QtPlatform : public Platform {
 
     Handle MainWindowHandle() override;
     Handle ControlHandle(int id) override;
+    bool IsChild(Handle window) override;
+    int FocusedControl() override;
+    void FocusControl(int id, bool selectText = false) override;
+    Handle InstallInputHook(InputHook hook) override;
+    void RemoveInputHook(Handle hook) override;
     Pane* GetPane(int id) override;
     Handle SetPaneFont(const std::string& faceName, int height) override;
     int AverageCharWidth() override;
@@ -82,11 +88,24 @@ class QtPlatform : public Platform {
 
   private:
     QWidget* CreateControl(const ResolvedControl& control);
+    // The id of the control a widget of the window belongs to (a pane's viewport
+    // and scroll bars to the pane); 0 for the window itself and what is no
+    // control's.
+    int ControlIdOf(const QWidget* widget) const;
+    // The handle the input hook gets for a widget: its control's, else the window's.
+    Handle InputWindowOf(const QWidget* widget) const;
+    // A key press on a widget of the window: the command of its accelerator, if any.
+    bool TakeAccelerator(const QWidget* receiver, int key, unsigned modifiers);
     QString DecodeFor(int id, const std::string& text) const;
     std::string EncodeFor(int id, const QString& text) const;
 
     std::unique_ptr<MainWindowWidget> window_;
     std::map<int, QPointer<QWidget>> controls_;
+    std::map<const QWidget*, int> controlIds_;
+    // Sees the window's input for the input hook and the accelerators; a child
+    // of the window.
+    InputFilter* inputFilter_ = nullptr;
+    InputHook inputHook_ = nullptr;
     // The rich edits of the template, by id.
     std::map<int, QtPane*> panes_;
     // The controls that show file paths.

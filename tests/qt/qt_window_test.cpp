@@ -258,7 +258,7 @@ TEST(QtWindowKeys, enterOnAFocusedPushButton_pressesItAndElsewhereIsIdOk) {
     };
     using Sent = std::vector<std::uint32_t>;
     EXPECT_EQ(enterOn(IdScrollDown), Sent{MakeCommand(IdScrollDown)});
-    EXPECT_EQ(enterOn(IdSearchTranslationEdit), Sent{MakeCommand(IDOK)});
+    EXPECT_EQ(enterOn(IdOriginalPathEdit), Sent{MakeCommand(IDOK)});
 }
 
 TEST_F(QtWindowTest, postedCommands_runAfterTheCurrentOneInOrder) {
