@@ -364,13 +364,13 @@ TEST(BatchMergeAsAnotherUser, keepsTheTranslationAndTheBackupWholeOrAsTheyWere) 
     }
     constexpr unsigned user = 4242;
     constexpr unsigned other = 4343;
-    const std::vector<std::string> asUser = {"setpriv", "--reuid=4242", "--regid=4242",
-                                             "--clear-groups", "timeout", "60"};
+    const std::vector<std::string> asUser = {"setpriv",        "--reuid=4242", "--regid=4242",
+                                             "--clear-groups", "timeout",      "60"};
     struct Case {
         const char* name;
-        mode_t folderMode;     // the folder belongs to root, group 4242
+        mode_t folderMode;      // the folder belongs to root, group 4242
         mode_t translationMode; // the translation belongs to 4242
-        bool backupOfOther;    // DIALOG.bak of user 4343, writable by the group
+        bool backupOfOther;     // DIALOG.bak of user 4343, writable by the group
         int status;
         std::string translation, backup; // afterwards; "" for no backup
     };

@@ -121,12 +121,22 @@ TEST_F(SafeSavingTest, noSingleFailingStep_losesTheOldTextOrTheOldBackup) {
          false,
          false,
          IDNO},
-        {"a second hard link", true, [] { fs::create_hard_link("work/DIALOG.INI", "work/other"); },
-         {}, true, false, IDNO},
+        {"a second hard link",
+         true,
+         [] { fs::create_hard_link("work/DIALOG.INI", "work/other"); },
+         {},
+         true,
+         false,
+         IDNO},
         // As for files of another user: the new files could not be given their owner.
         {"owner cannot be given", true, [] {}, {FileStep::SetOwner}, true, true, IDNO},
         {"read-only folder", true, [] {}, {FileStep::CreateTemporary}, true, true, IDNO},
-        {"read-only folder, no backup", false, [] {}, {FileStep::CreateTemporary}, true, true,
+        {"read-only folder, no backup",
+         false,
+         [] {},
+         {FileStep::CreateTemporary},
+         true,
+         true,
          IDYES},
     };
     for (const Scenario& scenario : scenarios) {
@@ -143,11 +153,14 @@ TEST_F(SafeSavingTest, noSingleFailingStep_losesTheOldTextOrTheOldBackup) {
                                         std::to_string(at) + ", kind " + std::to_string(kind);
             const std::string text = ReadFile("work/DIALOG.INI");
             EXPECT_TRUE(text == oldText || text == newText) << context;
-            EXPECT_EQ(outcome.Saved(), text == newText) << context << ": " << ReasonOf(outcome.result);
+            EXPECT_EQ(outcome.Saved(), text == newText)
+                << context << ": " << ReasonOf(outcome.result);
             EXPECT_EQ(outcome.Saved(), appState.modified == 0) << context;
             const std::string backupAfter = ReadFile("work/DIALOG.bak");
             EXPECT_TRUE(backupAfter == backupBefore || backupAfter == oldText) << context;
-            if (outcome.result == SaveResult::Saved) EXPECT_EQ(backupAfter, oldText) << context;
+            if (outcome.result == SaveResult::Saved) {
+                EXPECT_EQ(backupAfter, oldText) << context;
+            }
             // A failing removal of the temporary file is the one fault that leaves it.
             if (at < 0 || steps_[at] != FileStep::Remove) {
                 std::set<std::string> after = Names("work");
@@ -155,11 +168,19 @@ TEST_F(SafeSavingTest, noSingleFailingStep_losesTheOldTextOrTheOldBackup) {
                 std::set<std::string> before = names;
                 before.erase("DIALOG.bak");
                 EXPECT_EQ(after, before) << context;
-                if (fs::exists("work/real")) EXPECT_EQ(Names("work/real").size(), 1u) << context;
+                if (fs::exists("work/real")) {
+                    EXPECT_EQ(Names("work/real").size(), 1u) << context;
+                }
             }
-            if (fs::exists("work/other")) EXPECT_EQ(ReadFile("work/other"), text) << context;
-            if (fs::exists("work/real")) EXPECT_TRUE(fs::is_symlink("work/DIALOG.INI")) << context;
-            if (scenario.fileInPlace) EXPECT_EQ(InodeOf("work/DIALOG.INI"), file) << context;
+            if (fs::exists("work/other")) {
+                EXPECT_EQ(ReadFile("work/other"), text) << context;
+            }
+            if (fs::exists("work/real")) {
+                EXPECT_TRUE(fs::is_symlink("work/DIALOG.INI")) << context;
+            }
+            if (scenario.fileInPlace) {
+                EXPECT_EQ(InodeOf("work/DIALOG.INI"), file) << context;
+            }
             if (scenario.backupInPlace && backup != 0) {
                 EXPECT_EQ(InodeOf("work/DIALOG.bak"), backup) << context;
             }
@@ -237,7 +258,8 @@ TEST_F(SafeSavingTest, aSaveInPlaceWithoutABackup_asksFirst) {
              fs::create_directory("work/DIALOG.bak");
          },
          {}},
-        {"file of another user", [] { fs::create_directory("work/DIALOG.bak"); },
+        {"file of another user",
+         [] { fs::create_directory("work/DIALOG.bak"); },
          {FileStep::SetOwner}},
     };
     for (const Case& c : cases) {

@@ -128,7 +128,8 @@ TEST_F(SettingsFileTest, namesThatWouldNotReadBackAreRefusedAndValuesReadBackAsG
 
 TEST_F(SettingsFileTest, theFileIsReplacedOnlyWhenTheNewOneIsWhole_andNeverWaitedOn) {
     Put("[PATH]\r\nORIG=old\r\n");
-    SetFileFaultHook([](FileStep step, std::size_t&) { return step == FileStep::Write ? ENOSPC : 0; });
+    SetFileFaultHook(
+        [](FileStep step, std::size_t&) { return step == FileStep::Write ? ENOSPC : 0; });
     EXPECT_FALSE(WriteSettingText("PATH", "ORIG", "new"));
     SetFileFaultHook(nullptr);
     EXPECT_EQ(Content(), "[PATH]\r\nORIG=old\r\n");
