@@ -6,6 +6,7 @@
 #include "aids/findings.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
+#include "text/string00.h"
 
 #include <cstdint>
 #include <string>
@@ -115,23 +116,7 @@ template <typename LineDone> int WalkBody(int pane, LineDone lineDone) {
 } // namespace
 
 bool ReadMaskHeaderNumber(const char* field, int& value) {
-    int number = 0;
-    bool negative = false;
-    bool signOrDigitSeen = false;
-    for (int i = 0; i < MaskHeaderFieldWidth; ++i) {
-        const char c = field[i];
-        if (c == ' ') continue;
-        if ((c == '+' || c == '-') && !signOrDigitSeen) {
-            negative = c == '-';
-        } else if (c >= '0' && c <= '9') {
-            number = number * 10 + (c - '0');
-        } else {
-            return false;
-        }
-        signOrDigitSeen = true;
-    }
-    value = negative ? -number : number;
-    return true;
+    return ReadFixedNumber(field, MaskHeaderFieldWidth, value);
 }
 
 bool ReadMaskWidth(const char* header, int& width) {

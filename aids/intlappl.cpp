@@ -3,19 +3,28 @@
 // belongs, and marks each carried-over line magenta. It walks through the
 // original once, keeping a search start t in the translation that follows the
 // original's progress; it only inserts lines, never changes or removes one.
+//
+// The translation is indexed once at the start (MergeIndex): the merge inserts
+// only at t, which never moves back, so the lines from t on are still those of
+// the start and a search from t is a look-up. The pre-translation of standard
+// entries has an index of its own (PretranslationIndex), built at the first
+// standard entry that is missing and told of every insertion after that.
 #include "aids/intlappl.h"
 
 #include "aids/aid_scope.h"
 #include "aids/entry_line.h"
 #include "aids/findings.h"
+#include "aids/merge_index.h"
+#include "aids/pretranslation_index.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
 #include "text/string00.h"
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
 namespace {
 
@@ -24,16 +33,35 @@ struct MergeRun {
     FileKind kind;
     std::int32_t lastT; // last line of the translation, taken again after each insertion
     std::int32_t t;     // search start: just after the last matched or inserted line
-    bool refused;       // the translation refused an insertion (its text limit)
+    // The first line of the translation as it was at the start (an index of
+    // `lines`) at or after t; every line inserted so far stands before it.
+    std::int32_t c;
+    bool refused; // the translation refused an insertion (its text limit)
+    const MergeIndex* lines;
+    // Built at the first missing standard entry that may be pre-translated.
+    std::optional<PretranslationIndex> pretranslation;
     char a[LineCapacity];
-    char b[LineCapacity];
     std::string text; // what is inserted
 };
+
+// Where line `line` of the translation as it was at the start stands now, for
+// lines at or after the cursor c.
+std::int32_t Now(const MergeRun& run, std::int32_t line) {
+    return line + (run.lastT - (run.lines->Count() - 1));
+}
+
+// The translation's line `line` of the start matched: the search goes on after it.
+void Matched(MergeRun& run, std::int32_t line) {
+    run.t = Now(run, line) + 1;
+    run.c = line + 1;
+}
 
 // Inserts `text` (whole lines, each with its line end) before translation line
 // `line`. Returns false when the pane refused it.
 bool InsertIntoTranslation(MergeRun& run, std::int32_t line, std::string& text) {
-    if (line > run.lastT) {
+    const std::int32_t linesBefore = run.lastT + 1;
+    const bool appended = line > run.lastT;
+    if (appended) {
         // Just after the last line, which then has no line end (an empty last
         // line ends every search): give it one, so that the inserted text starts
         // a line of its own instead of joining it.
@@ -52,6 +80,11 @@ bool InsertIntoTranslation(MergeRun& run, std::int32_t line, std::string& text) 
         return false;
     }
     run.lastT = lastT;
+    if (run.pretranslation) {
+        run.pretranslation->Inserted(line, linesBefore,
+                                     std::string_view(text).substr(appended ? 1 : 0));
+        if (appended) run.pretranslation->LastLineGotLineEnd();
+    }
     return true;
 }
 
@@ -63,16 +96,12 @@ void MergeHeader(MergeRun& run, std::int32_t k, int n) {
     // section and '[DLG10]' would later be carried over a second time.
     const int p = HeaderEnd(run.a, n);
 
-    for (std::int32_t m = run.t; m <= run.lastT; ++m) {
-        const int b = RichEdit_GetTextLine(TranslationPane, m, run.b, LineCapacity);
-        if (b == 0 || run.b[0] != '[') continue;
-        // The first header at or after t decides; what follows the "]" is left
-        // out.
-        if (SameStart(run.b, b, run.a, n, p)) {
-            run.t = m + 1;
-            return;
-        }
-        break;
+    // The first header at or after t decides; what follows the "]" is left out.
+    const std::int32_t m = run.lines->NextHeader(run.c);
+    if (m < run.lines->Count() &&
+        SameStart(run.lines->Text(m), run.lines->Length(m), run.a, n, p)) {
+        Matched(run, m);
+        return;
     }
 
     // The section is missing. The header is carried over whole, with its line
@@ -98,20 +127,22 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
     const int p = KeyLength(run.a, n);
     if (p == 0) return; // a line without "=" is never carried over
 
-    for (std::int32_t m = run.t; m <= run.lastT; ++m) {
-        const int b = RichEdit_GetTextLine(TranslationPane, m, run.b, LineCapacity);
-        // The end of the text or the next section ends the search.
-        if (b == 0 || run.b[0] == '[') break;
-        if (SameStart(run.b, b, run.a, n, p)) {
-            run.t = m + 1;
-            return;
-        }
+    // The end of the text or the next section ends the search.
+    const std::int32_t m =
+        run.lines->FirstWithKey(run.c, std::string_view(run.a, static_cast<std::size_t>(p)));
+    if (m >= 0) {
+        Matched(run, m);
+        return;
     }
 
     // The entry is missing: carry it over whole, with its line end.
     std::int32_t length = n;
-    if (run.kind != FileKind::DialogProgIni && run.a[0] == '#' &&
-        PretranslateStandardEntry(run.a, length)) {
+    bool pretranslated = false;
+    if (run.kind != FileKind::DialogProgIni && run.a[0] == '#') {
+        if (!run.pretranslation) run.pretranslation.emplace();
+        pretranslated = PretranslateStandardEntry(*run.pretranslation, run.a, length);
+    }
+    if (pretranslated) {
         run.text.assign(run.a, static_cast<std::size_t>(length));
     } else {
         ReadWholeLine(OriginalPane, k, run.a, n, run.text);
@@ -122,113 +153,32 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
     run.t += 1;
 }
 
-bool IsStandardOrComment(char first) { return first == '#' || first == ';' || first == '!'; }
-
-// The translation's section headers, found as far as they are needed: the first
-// line of each header in its remembered form. Two headers open the same section
-// exactly when their remembered forms agree. The translation does not change
-// during one pre-translation, and the original lines that refer to a standard
-// entry mostly lie in different sections; without this each of them would scan
-// the translation again from its top.
-class TranslationSections {
-  public:
-    explicit TranslationSections(std::int32_t lastT) : lastT_(lastT) {}
-
-    // The line of the first translation header that opens the remembered
-    // section, or -1 when there is none.
-    std::int32_t FirstLineOf(const RememberedHeader& header, char* y) {
-        const std::string wanted(header.text, HeaderCapacity);
-        if (const auto found = firstLines_.find(wanted); found != firstLines_.end()) {
-            return found->second;
-        }
-        while (scanned_ <= lastT_) {
-            const std::int32_t m = scanned_++;
-            const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
-            if (ny <= 5 || y[0] != '[') continue;
-            const int p = HeaderEnd(y, ny);
-            if (p == 0) continue;
-            RememberedHeader seen;
-            RememberHeader(seen, y, p);
-            const auto [entry, added] =
-                firstLines_.try_emplace(std::string(seen.text, HeaderCapacity), m);
-            if (added && entry->first == wanted) return m;
-        }
-        return -1;
-    }
-
-  private:
-    std::unordered_map<std::string, std::int32_t> firstLines_;
-    std::int32_t scanned_ = 0;
-    std::int32_t lastT_;
-};
-
-// Looks in the translation for the entry at key x(1:e) in the remembered
-// section; returns its line length read into y, or 0 when there is none. Only
-// the first section of that name counts, and it ends at the next header.
-int FindTranslatedEntry(const RememberedHeader& header, const char* x, int nx, int e,
-                        TranslationSections& sections, std::int32_t lastT, char* y) {
-    const std::int32_t opening = sections.FirstLineOf(header, y);
-    if (opening < 0) return 0;
-    for (std::int32_t m = opening + 1; m <= lastT; ++m) {
-        const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
-        if (ny <= 5) continue;
-        if (y[0] == '[') return 0; // the section ended without the key
-        if (IsStandardOrComment(y[0])) continue;
-        if (SameStart(y, ny, x, nx, e)) return ny;
-    }
-    return 0;
-}
-
 } // namespace
 
-bool PretranslateStandardEntry(char* a, std::int32_t& length) {
+bool PretranslateStandardEntry(const PretranslationIndex& index, char* a, std::int32_t& length) {
     // The name N = a(1:w), both "#" included; the "=" stays at w + 1.
     const int w = KeyLength(a, length) - 1;
     if (w < 1 || w + 1 >= LineCapacity) return false; // no room for a text
 
-    const std::int32_t originalLines = RichEdit_GetLineCount(OriginalPane);
-    const std::int32_t lastT = RichEdit_GetLineCount(TranslationPane) - 1;
-    RememberedHeader header;
-    ClearHeader(header);
-    TranslationSections sections(lastT);
-    char x[LineCapacity];
-    char y[LineCapacity];
-
-    for (std::int32_t k = 0; k < originalLines; ++k) {
-        const int nx = RichEdit_GetTextLine(OriginalPane, k, x, LineCapacity);
-        if (nx <= 5) continue;
-        if (x[0] == '[') {
-            const int p = HeaderEnd(x, nx);
-            if (p > 0) RememberHeader(header, x, p);
-            continue;
-        }
-        if (IsStandardOrComment(x[0])) continue;
-        // An original line that refers to the standard entry (contains its name).
-        if (Index(x, nx, a, w) == 0) continue;
-        const int e = KeyLength(x, nx);
-        if (e == 0) continue;
-
-        const int ny = FindTranslatedEntry(header, x, nx, e, sections, lastT, y);
-        if (ny == 0) continue;
-        // A counterpart that is itself a reference holds no text: taken over, the
-        // standard entry would refer to itself (or to another one) and its text
-        // would be lost. The original's text is better than that.
-        if (ny > e && y[e] == '#') continue;
-
-        // a becomes N, "=", and the translation's text after its "=". A text that
-        // does not fit is cut, and the line keeps its line end all the same.
-        const int kept = w + 1;
-        int rewritten = std::min(kept + (ny - e), LineCapacity);
-        std::memcpy(a + kept, y + e, static_cast<std::size_t>(rewritten - kept));
-        if (!HasLineEnd(a, rewritten)) {
-            if (rewritten == LineCapacity) --rewritten;
-            a[rewritten++] = '\r';
-        }
-        Assign(a + rewritten, LineCapacity - rewritten, "", 0);
-        length = rewritten;
-        return true;
+    std::string_view y;
+    int e = 0;
+    if (!index.FindTranslatedText(std::string_view(a, static_cast<std::size_t>(w)), y, e)) {
+        return false;
     }
-    return false;
+    const int ny = static_cast<int>(y.size());
+
+    // a becomes N, "=", and the translation's text after its "=". A text that
+    // does not fit is cut, and the line keeps its line end all the same.
+    const int kept = w + 1;
+    int rewritten = std::min(kept + (ny - e), LineCapacity);
+    std::memcpy(a + kept, y.data() + e, static_cast<std::size_t>(rewritten - kept));
+    if (!HasLineEnd(a, rewritten)) {
+        if (rewritten == LineCapacity) --rewritten;
+        a[rewritten++] = '\r';
+    }
+    Assign(a + rewritten, LineCapacity - rewritten, "", 0);
+    length = rewritten;
+    return true;
 }
 
 void MergeEntries(FileKind& kind) {
@@ -245,7 +195,10 @@ void MergeEntries(FileKind& kind) {
     const DrawingOffForRun drawingOff{TranslationPane};
     RichEdit_BeginUndoGroup(TranslationPane);
 
+    const MergeIndex lines(run.lastT + 1);
+    run.lines = &lines;
     run.t = 0;
+    run.c = 0;
     for (std::int32_t k = 0; k < originalLines && !run.refused; ++k) {
         const int n = RichEdit_GetTextLine(OriginalPane, k, run.a, LineCapacity);
         switch (ClassifyLine(run.a, n)) {

@@ -4,7 +4,9 @@
 // numbers. Ids are part of the batch tool's output: change them only on purpose.
 #pragma once
 
+#include <cstdint>
 #include <span>
+#include <string>
 
 struct Rule {
     const char* id;
@@ -83,3 +85,6 @@ inline constexpr Rule MenuCodePartTakenOver{
 
 // Every rule, in a fixed order, for reports that list them.
 std::span<const Rule* const> AllRules();
+
+// The rule's sentence with {0} and {1} replaced by the two numbers.
+std::string SentenceOf(const Rule& rule, std::int32_t value0, std::int32_t value1);

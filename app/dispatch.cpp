@@ -10,8 +10,10 @@
 #include "app/navigation.h"
 #include "app/red_lines.h"
 #include "app/search.h"
+#include "documents/comparison.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
+#include "documents/series.h"
 #include "platform/platform.h"
 #include "resources/messages.h"
 
@@ -50,11 +52,14 @@ const CommandRow commandTable[] = {
     {MakeCommand(IdSave), [](CommandParameter) { SaveTranslation(false); }},
     {MakeCommand(IdSaveAs), [](CommandParameter) { SaveTranslation(true); }},
     {MakeCommand(IdSwap), [](CommandParameter) { SwapFiles(); }},
+    {MakeCommand(IdSeriesNext), [](CommandParameter) { StepSeries(+1); }},
+    {MakeCommand(IdSeriesPrevious), [](CommandParameter) { StepSeries(-1); }},
     {MakeCommand(IdAutoSave), [](CommandParameter) { AutoSaveClicked(); }},
     {MakeCommand(IdStackedLayout), [](CommandParameter) { ArrangementClicked(); }},
     {MakeCommand(IdMerge), [](CommandParameter) { RunAid(&FileKindRow::merge); }},
     {MakeCommand(IdCheck), [](CommandParameter) { RunAid(&FileKindRow::check); }},
     {MakeCommand(IdColour), [](CommandParameter) { ColourBothPanes(); }},
+    {MakeCommand(IdDiff), [](CommandParameter) { StartComparisonViewer(); }},
     {MakeCommand(IdStandardEntries),
      [](CommandParameter) { RunAid(&FileKindRow::standardEntries); }},
     {MakeCommand(IdScrollUp), [](CommandParameter) { ScrollBothPanes(ScrollStep::LineUp); }},

@@ -1,48 +1,53 @@
 // verbodex-batch: the editor's aids without a window, for checks in a build
 // pipeline. It runs the same loads, aids and save as the editor, on the headless
-// platform, and prints the colour marks the editor would show.
-#include "app/app_state.h"
-#include "app/control_ids.h"
-#include "app/dispatch.h"
-#include "app/file_kinds.h"
-#include "app/main_window.h"
-#include "batch/marks.h"
-#include "documents/loading.h"
-#include "documents/saving.h"
-#include "panes/richedit.h"
-#include "platform/headless/headless_platform.h"
+// platform, and reports the colour marks the editor would show, with the rule
+// behind each red and magenta one.
+#include "batch/folders.h"
+#include "batch/formats.h"
+#include "batch/pair_run.h"
 
-#include <cstdint>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
 
-constexpr int StatusClean = 0;
-constexpr int StatusRed = 1;
-constexpr int StatusError = 2;
-
 const char usage[] = R"(Usage:
-  verbodex-batch check ORIGINAL TRANSLATION
+  verbodex-batch check ORIGINAL TRANSLATION [--format FORMAT]
       Loads the pair as the editor does (the translation decides the kind), runs
       "i-Check" and prints the marks.
-  verbodex-batch merge ORIGINAL TRANSLATION [--output FILE]
+  verbodex-batch merge ORIGINAL TRANSLATION [--output FILE] [--format FORMAT]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
       changed the translation, saves it as "Save" does (with a backup; a save
       without one says so on standard error); with --output it writes FILE
       instead (no backup). A file is replaced only once its new content is whole.
       "i-Merge" does nothing for mask files: nothing is saved or written for them.
-  verbodex-batch colour FILE
+  verbodex-batch check|merge ORIGINAL_DIR TRANSLATION_DIR [--format FORMAT]
+      Folder mode, when ORIGINAL is a folder: every regular file directly in
+      ORIGINAL_DIR that the command serves (check: DIALOG.INI, DIALOGCPR.INI,
+      masks, menus; merge: the three dialog-text files and menus), in byte order
+      of the names, runs as a pair with the file of the same name in
+      TRANSLATION_DIR (compared exactly, then without regard to case). A name
+      the translation folder lacks prints TRANSLATION_DIR/NAME: missing and
+      counts as red; files only in the translation folder are ignored.
+  verbodex-batch colour FILE [--format FORMAT]
       Loads FILE as the translation and prints the marks of "i-Color".
   verbodex-batch --help
 
 Each mark is one line, PATH:LINE:FIRST-LAST: COLOUR, with COLOUR one of red,
-magenta, blue, green. Exit status: 0 no line is red, 1 at least one line is red,
-2 a usage error, a file that cannot be read or written, a save declined because
-the old translation could be kept nowhere (a read-only folder without a backup),
-or a merge that stopped because the translation is full (nothing is saved then).
+magenta, blue, green (--format text, the default). --format json prints one
+JSON document for the run, every mark with the rule behind the red and magenta
+ones; --format sarif a SARIF 2.1.0 log with one result for each red (error)
+and magenta (note) mark; --format github one workflow command for each red
+mark, ::error file=PATH,line=LINE,col=FIRST,endColumn=LAST,title=RULE::SENTENCE.
+Exit status, over all pairs: 0 no line is red, 1 at least one line is red (or
+a translation is missing), 2 a usage error, a file that cannot be read or
+written, a save declined because the old translation could be kept nowhere (a
+read-only folder without a backup), or a merge that stopped because the
+translation is full (nothing is saved then); the other pairs still run.
 )";
 
 struct Arguments {
@@ -50,6 +55,7 @@ struct Arguments {
     std::string original;
     std::string translation;
     std::optional<std::string> output;
+    ReportFormat format = ReportFormat::Text;
 };
 
 // A usage error is one line on standard error.
@@ -58,14 +64,20 @@ int UsageError(const std::string& message) {
     return StatusError;
 }
 
-// Loads the file into its pane as the editor's start-up does. False (with a
-// message) when it did not arrive whole: the marks of a part of a file would
-// look like those of the whole.
-bool Load(const std::string& path, bool original) {
-    const LoadOutcome outcome = original ? LoadOriginalFrom(path) : LoadTranslationFrom(path);
-    if (outcome.Whole()) return true;
-    std::cerr << "verbodex-batch: cannot read " << path << ": " << ReasonOf(outcome) << "\n";
-    return false;
+// The word after an option, which is taken whatever it looks like; false (with
+// a usage error) when there is none or the option came before.
+bool OptionValue(const std::vector<std::string>& words, std::size_t& i, bool given,
+                 const char* what, std::string& value) {
+    if (i + 1 == words.size()) {
+        UsageError(words[i] + " needs " + what);
+        return false;
+    }
+    if (given) {
+        UsageError(words[i] + " given twice");
+        return false;
+    }
+    value = words[++i];
+    return true;
 }
 
 // The command line; nullopt after a usage error, which it has reported.
@@ -82,18 +94,21 @@ std::optional<Arguments> Parse(const std::vector<std::string>& words) {
         return std::nullopt;
     }
     std::vector<std::string> files;
+    bool formatGiven = false;
     for (std::size_t i = 1; i < words.size(); ++i) {
+        std::string value;
         if (words[i] == "--output" && arguments.command == "merge") {
-            // The next word is the file, whatever it looks like.
-            if (i + 1 == words.size()) {
-                UsageError("--output needs a FILE");
+            if (!OptionValue(words, i, arguments.output.has_value(), "a FILE", value)) {
                 return std::nullopt;
             }
-            if (arguments.output) {
-                UsageError("--output given twice");
+            arguments.output = value;
+        } else if (words[i] == "--format") {
+            if (!OptionValue(words, i, formatGiven, "a FORMAT", value)) return std::nullopt;
+            if (!ParseReportFormat(value, arguments.format)) {
+                UsageError("unknown format '" + value + "' (text, json, sarif or github)");
                 return std::nullopt;
             }
-            arguments.output = words[++i];
+            formatGiven = true;
         } else if (words[i].size() > 1 && words[i][0] == '-') {
             UsageError("unknown option '" + words[i] + "'");
             return std::nullopt;
@@ -116,96 +131,61 @@ std::optional<Arguments> Parse(const std::vector<std::string>& words) {
     return arguments;
 }
 
-// Whether TranslationPane refused input at its text limit during the aid: the
-// batch tool watches the pane's notifications on their way to the dispatcher.
-bool translationPaneFull = false;
-
-bool WatchCommand(std::uint32_t command, CommandParameter parameter) {
-    if (command == MakeCommand(TranslationPane, EN_MAXTEXT)) translationPaneFull = true;
-    return DispatchCommand(command, parameter);
+bool IsFolder(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
 }
 
-// Saves the merged translation in place as the editor's "Save" does, with its
-// backup, or writes it to the output file as the save writes, but without the
-// save's backup: the output is a new file, and the backup's name (the last three
-// characters replaced by "bak") may belong to an unrelated file. An unchanged
-// translation is not saved in place: the file already holds it, and a new backup
-// would only replace the old one. False (with a message) when the save failed.
-bool Save(const Arguments& arguments) {
-    SaveOutcome outcome;
-    if (arguments.output && !SameFile(*arguments.output, arguments.translation)) {
-        outcome = WriteTranslation(*arguments.output);
-    } else if (appState.modified == 0) {
-        return true;
-    } else {
-        outcome = SaveTranslation(false);
+// Every pair of the two folders, one after the other; a pair that fails does not
+// stop the others.
+void RunFolders(const Arguments& arguments, RunReport& report) {
+    if (!IsFolder(arguments.translation)) {
+        std::error_code error;
+        const bool exists = std::filesystem::exists(arguments.translation, error);
+        TellError(report.errors, "cannot read " + arguments.translation + ": " +
+                                     (exists ? "is not a directory" : "No such file or directory"));
+        return;
     }
-    if (outcome.Saved()) {
-        // Saved, but the previous content is in no backup: one line to say so.
-        if (outcome.result != SaveResult::Saved) {
-            std::cerr << "verbodex-batch: " << outcome.path << ": " << ReasonOf(outcome.result)
-                      << "\n";
+    std::vector<FolderPair> pairs;
+    std::string reason;
+    if (!ListFolderPairs(arguments.command, arguments.original, arguments.translation, pairs,
+                         reason)) {
+        TellError(report.errors, "cannot read " + reason);
+        return;
+    }
+    for (const FolderPair& pair : pairs) {
+        if (pair.translation.empty()) {
+            PairReport missing;
+            missing.original = pair.original;
+            missing.translation = pair.missingPath;
+            missing.outcome = PairOutcome::Missing;
+            missing.status = StatusRed;
+            report.pairs.push_back(missing);
+            continue;
         }
-        return true;
+        report.pairs.push_back(
+            RunPair(PairRequest{arguments.command, pair.original, pair.translation, {}}));
     }
-    std::cerr << "verbodex-batch: cannot write " << outcome.path << ": " << ReasonOf(outcome.result)
-              << "\n";
-    return false;
 }
 
 int Run(const Arguments& arguments) {
-    HeadlessPlatform platform;
-    WindowProcedures procedures = CommandProcedures();
-    procedures.command = WatchCommand;
-    platform.SetWindowProcedures(procedures);
-    SetPlatform(&platform);
-    ResetAppState();
-    appState.windowHandle = platform.MainWindowHandle();
-    ConfigurePanes();
-
-    // The original first, then the translation, as at the editor's start: the
-    // translation decides the kind.
-    if (!arguments.original.empty() && !Load(arguments.original, true)) return StatusError;
-    if (!Load(arguments.translation, false)) return StatusError;
-
-    const std::size_t shown = platform.messageBoxes.size();
-    translationPaneFull = false;
-    if (arguments.command == "check") {
-        platform.SendCommand(MakeCommand(IdCheck));
-    } else if (arguments.command == "merge") {
-        platform.SendCommand(MakeCommand(IdMerge));
+    RunReport report;
+    report.command = arguments.command;
+    const bool folders = arguments.command != "colour" && IsFolder(arguments.original);
+    if (folders && arguments.output) {
+        return UsageError("--output takes a pair of files, not folders");
+    }
+    if (folders) {
+        RunFolders(arguments, report);
     } else {
-        platform.SendCommand(MakeCommand(IdColour));
+        report.pairs.push_back(RunPair(PairRequest{arguments.command, arguments.original,
+                                                   arguments.translation, arguments.output}));
     }
-    // A merge stops at the first line the full pane refuses, after telling so in
-    // a message box; the partly merged text is neither printed nor saved. No aid
-    // shows any other message; should one, its marks are not trusted either.
-    if (translationPaneFull || platform.messageBoxes.size() > shown) {
-        std::cerr << "verbodex-batch: " << arguments.command << " stopped in "
-                  << arguments.translation << ": ";
-        if (translationPaneFull) {
-            std::cerr << "the translation pane is full (it takes at most "
-                      << platform.PaneById(TranslationPane).TextLimit() << " characters)";
-        } else {
-            std::cerr << "refused (" << platform.messageBoxes[shown].caption << ")";
-        }
-        std::cerr << "; nothing was saved\n";
-        return StatusError;
-    }
-
-    MarkCount count;
-    if (!arguments.original.empty()) {
-        count = PrintMarks(std::cout, OriginalPane, arguments.original);
-    }
-    MarkCount translation = PrintMarks(std::cout, TranslationPane, arguments.translation);
+    // The text and github formats print nothing for a pair that failed; the
+    // documents of the other two always stand, so that a pipeline can read them.
+    WriteReport(std::cout, arguments.format, report);
     std::cout.flush();
-
-    // i-Merge does nothing for masks (nor for files of no known kind): there is
-    // nothing to save, not even to the output file.
-    const bool mergeRuns =
-        arguments.command == "merge" && FileKindRowOf(appState.fileKind).merge != nullptr;
-    if (mergeRuns && !Save(arguments)) return StatusError;
-    return count.redLines + translation.redLines > 0 ? StatusRed : StatusClean;
+    return StatusOf(report);
 }
 
 } // namespace

@@ -1,65 +1,81 @@
 #include "batch/marks.h"
 
-#include "panes/richedit.h"
 #include "platform/platform.h"
+
+const Rule UnexplainedMark{"unexplained-mark",
+                           "The place is marked, but no aid said why; please report this."};
 
 namespace {
 
-const char* ColourName(Colour colour) {
-    switch (colour) {
-    case ColourRed:
-        return "red";
-    case ColourMagenta:
-        return "magenta";
-    case ColourBlue:
-        return "blue";
-    case ColourDarkGreen:
-        return "green";
-    default:
-        return nullptr;
-    }
+bool NeedsRule(Colour colour) { return colour == ColourRed || colour == ColourMagenta; }
+
+bool Shown(Colour colour) {
+    return NeedsRule(colour) || colour == ColourBlue || colour == ColourDarkGreen;
 }
 
-void PrintMark(std::ostream& out, const std::string& path, int line, int first, int last,
-               Colour colour, MarkCount& count) {
-    const char* name = ColourName(colour);
-    if (name == nullptr) return;
-    out << path << ':' << line << ':' << first << '-' << last << ": " << name << '\n';
-    ++count.marks;
+// Whether the finding is behind the mark: same pane, line and colour, and its
+// columns (all of them, for a whole line) reach into the mark's.
+bool Explains(const Finding& finding, int pane, const Mark& mark) {
+    if (finding.pane != pane || finding.line + 1 != mark.line || finding.colour != mark.colour) {
+        return false;
+    }
+    if (finding.firstColumn == 0 && finding.lastColumn == 0) return true;
+    return finding.firstColumn <= mark.lastColumn && mark.firstColumn <= finding.lastColumn;
+}
+
+void Add(std::vector<Mark>& marks, int pane, const std::vector<Finding>& findings,
+         std::int32_t line, std::int32_t first, std::int32_t last, Colour colour) {
+    if (!Shown(colour)) return;
+    Mark mark{line + 1, first, last, colour, nullptr, {0, 0}};
+    if (NeedsRule(colour)) {
+        mark.rule = &UnexplainedMark;
+        for (auto it = findings.rbegin(); it != findings.rend(); ++it) {
+            if (!Explains(*it, pane, mark)) continue;
+            mark.rule = it->rule;
+            mark.values[0] = it->values[0];
+            mark.values[1] = it->values[1];
+            break;
+        }
+    }
+    marks.push_back(mark);
 }
 
 } // namespace
 
-MarkCount PrintMarks(std::ostream& out, int pane, const std::string& path) {
-    MarkCount count;
+std::vector<Mark> PaneMarks(int pane, const std::vector<Finding>& findings) {
+    std::vector<Mark> marks;
     Pane& p = *ThePlatform().GetPane(pane);
-    std::int32_t lines = p.LineCount();
-    std::int32_t textLength = p.TextLength();
+    const std::int32_t lines = p.LineCount();
+    const std::int32_t textLength = p.TextLength();
     for (std::int32_t line = 0; line < lines; ++line) {
-        std::int32_t start = p.LineIndex(line);
-        std::int32_t next = line + 1 < lines ? p.LineIndex(line + 1) : -1;
-        bool hasLineEnd = next >= 0;
-        std::int32_t length = hasLineEnd ? next - start - 1 : textLength - start;
-        bool red = false;
+        const std::int32_t start = p.LineIndex(line);
+        const std::int32_t next = line + 1 < lines ? p.LineIndex(line + 1) : -1;
+        const bool hasLineEnd = next >= 0;
+        const std::int32_t length = hasLineEnd ? next - start - 1 : textLength - start;
         if (length == 0) {
-            if (hasLineEnd) {
-                Colour colour = p.CharColour(start);
-                red = colour == ColourRed;
-                PrintMark(out, path, line + 1, 0, 0, colour, count);
-            }
-        } else {
-            std::int32_t column = 0;
-            while (column < length) {
-                Colour colour = p.CharColour(start + column);
-                std::int32_t end = column + 1;
-                while (end < length && p.CharColour(start + end) == colour)
-                    ++end;
-                red = red || colour == ColourRed;
-                PrintMark(out, path, line + 1, column + 1, end, colour, count);
-                column = end;
-            }
+            if (hasLineEnd) Add(marks, pane, findings, line, 0, 0, p.CharColour(start));
+            continue;
         }
-        if (red) ++count.redLines;
+        std::int32_t column = 0;
+        while (column < length) {
+            const Colour colour = p.CharColour(start + column);
+            std::int32_t end = column + 1;
+            while (end < length && p.CharColour(start + end) == colour)
+                ++end;
+            Add(marks, pane, findings, line, column + 1, end, colour);
+            column = end;
+        }
     }
-    return count;
+    return marks;
+}
+
+int RedLines(const std::vector<Mark>& marks) {
+    int lines = 0;
+    std::int32_t last = 0;
+    for (const Mark& mark : marks) {
+        if (mark.colour != ColourRed || mark.line == last) continue;
+        last = mark.line;
+        ++lines;
+    }
+    return lines;
 }

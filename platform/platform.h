@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Handles of the window system's objects (a window, a font) are opaque to the
 // program; it only keeps and compares them.
@@ -186,8 +187,11 @@ class Platform {
     // Ends MainWindow; the program then ends.
     virtual void EndMainWindow(int result) = 0;
 
-    // Starts another program with a command line, without waiting for it.
-    virtual bool StartProcess(const std::string& commandLine) = 0;
+    // Starts another program without waiting for it and without a shell: each
+    // argument reaches it whole, as its own bytes. `program` is a path or a name
+    // looked up in the system's search path. True when it was started.
+    virtual bool StartProcess(const std::string& program,
+                              const std::vector<std::string>& arguments) = 0;
 
     // The program's procedures for MainWindow's messages; set before the window
     // is built.

@@ -165,6 +165,20 @@ TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError
     fs::create_directory(scratch.path() / "folder");
 
     const std::vector<ErrorCase> cases = {
+        {"unknown format",
+         {"check", "DIALOG.INI", "DIALOG.INI", "--format", "xml"},
+         "unknown format 'xml' (text, json, sarif or github)"},
+        {"--format twice",
+         {"check", "DIALOG.INI", "DIALOG.INI", "--format", "json", "--format", "json"},
+         "--format given twice"},
+        {"--format without FORMAT", {"colour", "DIALOG.INI", "--format"}, "needs a FORMAT"},
+        {"--output with folders", {"merge", "folder", "folder", "--output", "x"}, "not folders"},
+        {"translation folder is a file",
+         {"check", "folder", "DIALOG.INI"},
+         "cannot read DIALOG.INI: is not a directory"},
+        {"translation folder missing",
+         {"check", "folder", "nowhere"},
+         "cannot read nowhere: No such file or directory"},
         {"no command", {}, "no command"},
         {"unknown command", {"fix", "DIALOG.INI"}, "unknown command"},
         {"too few files", {"check", "DIALOG.INI"}, "takes 2 files"},
@@ -195,7 +209,11 @@ TEST(BatchHelp, printsTheUsageAndSucceeds) {
     ScratchDirectory scratch("help");
     RunResult result = RunBatch(scratch.path(), {"--help"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find("verbodex-batch check ORIGINAL TRANSLATION"), std::string::npos);
+    for (const char* part :
+         {"verbodex-batch check ORIGINAL TRANSLATION", "check|merge ORIGINAL_DIR TRANSLATION_DIR",
+          "--format json", "--format sarif", "--format github"}) {
+        EXPECT_NE(result.out.find(part), std::string::npos) << part;
+    }
 }
 
 TEST(BatchMerge, savesTheMergedTranslationWithABackup) {

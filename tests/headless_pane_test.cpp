@@ -145,6 +145,7 @@ TEST_F(HeadlessPaneTest, manyEdits_keepLinesIndicesAndColoursInStepWithAPlainMod
         for (std::size_t i = 0; i < model.size(); ++i) {
             ASSERT_EQ(pane().CharColour(static_cast<std::int32_t>(i)), colours[i]) << i;
         }
+        ASSERT_EQ(pane().CharColours(), colours);
     }
 }
 

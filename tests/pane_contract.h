@@ -254,6 +254,29 @@ TYPED_TEST_P(PaneContract, colours_coverTheLineBreakAndPassToInsertedText) {
     EXPECT_TRUE(this->LineIs(2, ColourDarkGreen));
 }
 
+TYPED_TEST_P(PaneContract, lineHasColour_countsTheBreakButNotTheLastLinesEnd) {
+    RichEdit_SetText(this->id(), "ab\r\ncd\r\n");
+    RichEdit_SetTextColor(this->id(), 2, 3, ColourRed);
+    RichEdit_SetTextColor(this->id(), 3, 5, ColourBlue);
+    const struct {
+        std::int32_t line;
+        Colour colour;
+        bool has;
+    } cases[] = {
+        {0, ColourRed, true},   {0, ColourBlack, true},  {1, ColourBlue, true},
+        {1, ColourBlack, true}, {1, ColourRed, false},   {2, ColourBlack, false},
+        {2, ColourBlue, false}, {3, ColourBlack, false}, {-1, ColourBlack, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RichEdit_LineHasColor(this->id(), c.line, c.colour), c.has)
+            << c.line << " " << c.colour;
+    }
+    // Everything in one colour leaves no black, not even the empty last line.
+    RichEdit_SetAllTextColor(this->id(), ColourBlue);
+    EXPECT_FALSE(RichEdit_LineHasColor(this->id(), 0, ColourBlack));
+    EXPECT_FALSE(RichEdit_LineHasColor(this->id(), 2, ColourBlue));
+}
+
 TYPED_TEST_P(PaneContract, colours_areNeitherUndoStepsNorChanges) {
     RichEdit_SetText(this->id(), "one\r\ntwo\r\nthree");
     this->pane().SetChangeNotification(true);
@@ -293,6 +316,31 @@ TYPED_TEST_P(PaneContract, undoGroup_undoesAsOneStep) {
     RichEdit_ReplaceLine(this->id(), 0, "z\r");
     RichEdit_SetText(this->id(), "new");
     EXPECT_FALSE(this->pane().CanUndo());
+}
+
+TYPED_TEST_P(PaneContract, undo_givesRestoredTextTheColoursItHad) {
+    RichEdit_SetText(this->id(), "a\r\nb\r\nc\r\nd\r\ne");
+    RichEdit_SetLineColor(this->id(), 1, ColourRed);
+    RichEdit_SetLineColor(this->id(), 2, ColourBlue);
+    RichEdit_SetLineColor(this->id(), 3, ColourDarkGreen);
+    // One step of several changes, as an aid makes them: the red line replaced,
+    // the blue and the green line deleted, a magenta line inserted above.
+    RichEdit_BeginUndoGroup(this->id());
+    RichEdit_ReplaceLine(this->id(), 1, "B\r");
+    RichEdit_ReplaceRange(this->id(), RichEdit_LineIndex(this->id(), 2),
+                          RichEdit_LineIndex(this->id(), 4), "");
+    RichEdit_InsertAtLine(this->id(), 0, "new\r");
+    RichEdit_SetLineColor(this->id(), 0, ColourMagenta);
+    RichEdit_EndUndoGroup(this->id());
+    ASSERT_EQ(this->Text(), "new\r\na\r\nB\r\ne");
+    // A colour given after the step belongs to a line the step did not touch.
+    RichEdit_SetLineColor(this->id(), 3, ColourRed);
+
+    this->pane().Undo();
+    EXPECT_EQ(this->Text(), "a\r\nb\r\nc\r\nd\r\ne");
+    const Colour expected[] = {ColourBlack, ColourRed, ColourBlue, ColourDarkGreen, ColourRed};
+    for (std::int32_t line = 0; line < 5; ++line)
+        EXPECT_TRUE(this->LineIs(line, expected[line])) << line;
 }
 
 TYPED_TEST_P(PaneContract, notifications_changeWhenAskedForAndTheLimitAlways) {
@@ -398,6 +446,7 @@ REGISTER_TYPED_TEST_SUITE_P(
     positions_countTheBreakWithItsLineAndAreClamped, insertAtLine_keepsTheCaretAtItsNumber,
     replaceLine_replacesTheLineWithItsBreak, linesThatDoNotExist_areLeftAlone,
     findText_forwardsFirstBackwardsLastIgnoringCase, colours_coverTheLineBreakAndPassToInsertedText,
-    colours_areNeitherUndoStepsNorChanges, undoGroup_undoesAsOneStep,
+    lineHasColour_countsTheBreakButNotTheLastLinesEnd, colours_areNeitherUndoStepsNorChanges,
+    undoGroup_undoesAsOneStep, undo_givesRestoredTextTheColoursItHad,
     notifications_changeWhenAskedForAndTheLimitAlways, scrolling_stopsAtBothEnds,
     selectingAndChanging_leaveTheViewWhereItIs, wholeText_givesCrLfAndStopsAtTheCapacity);

@@ -86,3 +86,23 @@ int ScanSetBack(const char* s, int n, const char* set, int setLength) {
     }
     return 0;
 }
+
+bool ReadFixedNumber(const char* field, int width, int& value) {
+    int number = 0;
+    bool negative = false;
+    bool signOrDigitSeen = false;
+    for (int i = 0; i < width; ++i) {
+        const char c = field[i];
+        if (c == ' ') continue;
+        if ((c == '+' || c == '-') && !signOrDigitSeen) {
+            negative = c == '-';
+        } else if (c >= '0' && c <= '9') {
+            number = number * 10 + (c - '0');
+        } else {
+            return false;
+        }
+        signOrDigitSeen = true;
+    }
+    value = negative ? -number : number;
+    return true;
+}

@@ -26,3 +26,8 @@ int IndexChar(const char* s, int n, char c);
 // belongs to set(1:setLength); 0 when there is none.
 int ScanSet(const char* s, int n, const char* set, int setLength);
 int ScanSetBack(const char* s, int n, const char* set, int setLength);
+
+// Reads the field s(1:width) as a decimal number in which blanks are ignored (a
+// field of blanks reads as 0) and a sign may lead. False, leaving value alone,
+// when any other character stands in the field.
+bool ReadFixedNumber(const char* field, int width, int& value);

@@ -23,8 +23,13 @@ void AddMaskLines(std::string& file, std::mt19937& random) {
     while (file.size() < FileBytes * 9 / 10)
         file += Text(random, 10, 70) + "\r\n";
     file += "&FELDER\r\n";
-    for (int field = 1; file.size() < FileBytes - Reserve; ++field)
-        file += "F" + std::to_string(field) + " 02 20 08 " + Text(random, 5, 40) + "\r\n";
+    for (int field = 1; file.size() < FileBytes - Reserve; ++field) {
+        file += 'F';
+        file += std::to_string(field);
+        file += " 02 20 08 ";
+        file += Text(random, 5, 40);
+        file += "\r\n";
+    }
 }
 
 std::string MenuLine(int line, const std::string& name, const std::string& text) {

@@ -1,9 +1,8 @@
 #include "platform/headless/headless_pane.h"
 
-#include "text/cp1252.h"
+#include "platform/pane_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <utility>
 
@@ -18,80 +17,8 @@ constexpr std::size_t SmallBlockLines = BlockLines / 4;
 // Undo steps kept; older ones are forgotten.
 constexpr std::size_t UndoSteps = 100;
 
-// Size of the pieces the text is streamed out in.
-constexpr std::int32_t StreamChunk = 4096;
-
 constexpr char LineBreak = '\r';
 constexpr Colour Black = MakeColour(0, 0, 0);
-
-// Text handed in ends at its NUL; CR LF, a lone CR and a lone LF each become one
-// line break.
-std::string NormaliseBreaks(const char* text) {
-    std::string out;
-    if (text == nullptr) return out;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p == '\r') {
-            out.push_back(LineBreak);
-            if (p[1] == '\n') ++p;
-        } else if (*p == '\n') {
-            out.push_back(LineBreak);
-        } else {
-            out.push_back(*p);
-        }
-    }
-    return out;
-}
-
-char Upper(char c) { return static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c))); }
-
-void AppendRun(ColourRuns& runs, std::int32_t length, Colour colour) {
-    if (length <= 0) return;
-    if (!runs.empty() && runs.back().colour == colour) {
-        runs.back().length += length;
-    } else {
-        runs.push_back({length, colour});
-    }
-}
-
-// Reads colour runs cell by cell from the front, so that cutting a long run list
-// into consecutive pieces costs one pass.
-class RunReader {
-  public:
-    explicit RunReader(const ColourRuns& runs) : runs_(runs) {}
-
-    // Appends the next `cells` cells to `out` (black where the runs fall short).
-    void Take(std::int32_t cells, ColourRuns& out) { Walk(cells, &out); }
-    void Skip(std::int32_t cells) { Walk(cells, nullptr); }
-
-  private:
-    void Walk(std::int32_t cells, ColourRuns* out) {
-        while (cells > 0 && index_ < runs_.size()) {
-            const ColourRun& run = runs_[index_];
-            std::int32_t k = std::min(cells, run.length - used_);
-            if (out != nullptr) AppendRun(*out, k, run.colour);
-            used_ += k;
-            cells -= k;
-            if (used_ >= run.length) {
-                ++index_;
-                used_ = 0;
-            }
-        }
-        if (out != nullptr) AppendRun(*out, cells, Black);
-    }
-
-    const ColourRuns& runs_;
-    std::size_t index_ = 0;
-    std::int32_t used_ = 0;
-};
-
-Colour ColourAt(const ColourRuns& runs, std::int32_t cell) {
-    std::int32_t position = 0;
-    for (const ColourRun& run : runs) {
-        if (cell < position + run.length) return run.colour;
-        position += run.length;
-    }
-    return Black;
-}
 
 template <typename Lines> std::int32_t CellsOf(const Lines& lines) {
     std::int32_t cells = 0;
@@ -105,7 +32,7 @@ template <typename Lines> std::int32_t CellsOf(const Lines& lines) {
 HeadlessPane::HeadlessPane(int id, std::function<void(std::uint16_t code)> notify)
     : id_(id), notify_(std::move(notify)) {
     Block block;
-    block.lines.push_back(Line{std::string(), ColourRuns{{1, Black}}});
+    block.lines.push_back(Line());
     block.cells = 1;
     blocks_.push_back(std::move(block));
 }
@@ -180,10 +107,8 @@ HeadlessPane::Position HeadlessPane::Locate(std::int32_t index) {
 
 // ------------------------------------------------------------- text changes
 
-void HeadlessPane::Extract(std::int32_t from, std::int32_t to, std::string& text,
-                           ColourRuns& colours) {
+void HeadlessPane::Extract(std::int32_t from, std::int32_t to, std::string& text) {
     text.clear();
-    colours.clear();
     if (from >= to) return;
     Position a = Locate(from);
     Position b = Locate(to);
@@ -196,51 +121,47 @@ void HeadlessPane::Extract(std::int32_t from, std::int32_t to, std::string& text
         text.append(l.text, static_cast<std::size_t>(start),
                     static_cast<std::size_t>(std::min(end, size) - std::min(start, size)));
         if (end > size) text.push_back(LineBreak);
-        RunReader reader(l.colours);
-        reader.Skip(start);
-        reader.Take(end - start, colours);
     }
 }
 
 void HeadlessPane::Replace(std::int32_t from, std::int32_t to, const std::string& text,
-                           const ColourRuns& colours, Change* removed) {
+                           const ColourMarks::Stretch* colours, Change* removed) {
+    Position a = Locate(from);
+    Position b = Locate(to);
     if (removed != nullptr) {
         removed->position = from;
         removed->insertedLength = static_cast<std::int32_t>(text.size());
-        Extract(from, to, removed->removedText, removed->removedColours);
+        Extract(from, to, removed->removedText);
+        marks_.Copy(a.line, a.offset, to - from, removed->removedColours);
     }
-    Position a = Locate(from);
-    Position b = Locate(to);
+
+    // The text brings its colours, or takes the colour before it.
+    if (colours != nullptr) {
+        marks_.Replace(a.line, a.offset, to - from, *colours);
+    } else {
+        ColourMarks::Stretch inserted;
+        inserted.cells = static_cast<std::int32_t>(text.size());
+        for (std::size_t at = text.find(LineBreak); at != std::string::npos;
+             at = text.find(LineBreak, at + 1)) {
+            inserted.breaks.push_back(static_cast<std::int32_t>(at));
+        }
+        inserted.runs.push_back({inserted.cells, marks_.ColourBefore(a.line, a.offset)});
+        marks_.Replace(a.line, a.offset, to - from, inserted);
+    }
 
     // The first line up to `from`, the new text, and the last line from `to` on
-    // (with its line-break cell) make one run of characters that is cut into
-    // lines at its breaks.
-    std::string joined;
-    ColourRuns joinedColours;
-    {
-        const Line& first = LineAt(a.line);
-        joined.assign(first.text, 0, static_cast<std::size_t>(a.offset));
-        RunReader(first.colours).Take(a.offset, joinedColours);
-    }
+    // make one run of characters that is cut into lines at its breaks.
+    std::string joined(LineAt(a.line).text, 0, static_cast<std::size_t>(a.offset));
     joined += text;
-    RunReader(colours).Take(static_cast<std::int32_t>(text.size()), joinedColours);
-    {
-        const Line& last = LineAt(b.line);
-        joined.append(last.text, static_cast<std::size_t>(b.offset));
-        RunReader reader(last.colours);
-        reader.Skip(b.offset);
-        reader.Take(static_cast<std::int32_t>(last.text.size()) + 1 - b.offset, joinedColours);
-    }
+    joined.append(LineAt(b.line).text, static_cast<std::size_t>(b.offset));
 
     std::vector<Line> lines;
-    RunReader reader(joinedColours);
     std::size_t start = 0;
     for (;;) {
         std::size_t lineBreak = joined.find(LineBreak, start);
         std::size_t end = lineBreak == std::string::npos ? joined.size() : lineBreak;
         Line line;
         line.text.assign(joined, start, end - start);
-        reader.Take(static_cast<std::int32_t>(end - start) + 1, line.colours);
         lines.push_back(std::move(line));
         if (lineBreak == std::string::npos) break;
         start = lineBreak + 1;
@@ -339,130 +260,45 @@ std::int32_t HeadlessPane::LineCount() { return lineCount_; }
 std::int32_t HeadlessPane::TextLength() { return cells_ - 1; }
 
 std::int32_t HeadlessPane::LineIndex(std::int32_t line) {
-    // -1 asks for the line of the caret, as the platform's request does.
-    if (line == -1) line = Locate(std::clamp(caret_, 0, TextLength())).line;
-    if (line < 0 || line >= lineCount_) return -1;
-    return LineStart(line);
+    line = RequestedLine(line, lineCount_,
+                         [this] { return Locate(std::clamp(caret_, 0, TextLength())).line; });
+    return line < 0 ? -1 : LineStart(line);
 }
 
 std::int32_t HeadlessPane::LineFromChar(std::int32_t index) {
-    // A negative index asks for the line of the selection's start.
-    if (index < 0) index = selStart_;
-    return Locate(std::clamp(index, 0, TextLength())).line;
+    return Locate(RequestedChar(index, selStart_, TextLength())).line;
 }
 
 std::int32_t HeadlessPane::GetLine(std::int32_t line, char* buffer, std::int32_t capacity) {
-    if (line < 0 || line >= lineCount_ || buffer == nullptr || capacity <= 0) return 0;
-    const Line& l = LineAt(line);
-    std::int32_t size = static_cast<std::int32_t>(l.text.size());
-    bool hasBreak = line < lineCount_ - 1;
-    std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
-    std::memcpy(buffer, l.text.data(), static_cast<std::size_t>(std::min(n, size)));
-    if (n > size) buffer[size] = LineBreak;
-    return n;
+    return CopyLine(line, lineCount_, buffer, capacity,
+                    [this](std::int32_t l) { return std::string_view(LineAt(l).text); });
 }
 
-template <typename Emit> void HeadlessPane::ForEachCrLfPiece(Emit&& emit) {
+template <typename Out> std::int32_t HeadlessPane::WriteText(Out&& out) {
     std::int32_t line = 0;
     for (const Block& block : blocks_) {
         for (const Line& l : block.lines) {
-            if (!emit(l.text.data(), static_cast<std::int32_t>(l.text.size()))) return;
-            ++line;
-            if (line < lineCount_ && !emit("\r\n", 2)) return;
+            if (!out.Add(l.text, ++line == lineCount_)) return out.Finish();
         }
     }
+    return out.Finish();
 }
 
 std::int32_t HeadlessPane::GetText(char* buffer, std::int32_t capacity) {
-    if (buffer == nullptr || capacity <= 0) return 0;
-    std::int32_t room = capacity - 1;
-    std::int32_t n = 0;
-    ForEachCrLfPiece([&](const char* piece, std::int32_t size) {
-        std::int32_t k = std::min(size, room - n);
-        std::memcpy(buffer + n, piece, static_cast<std::size_t>(k));
-        n += k;
-        return n < room;
-    });
-    buffer[n] = '\0';
-    return n;
+    return WriteText(TextCopy(buffer, capacity));
 }
 
 std::int32_t
 HeadlessPane::StreamOut(const std::function<std::int32_t(const char*, std::int32_t)>& sink) {
-    char chunk[StreamChunk];
-    std::int32_t used = 0;
-    std::int32_t total = 0;
-    bool stopped = false;
-    auto flush = [&] {
-        if (used == 0) return true;
-        std::int32_t taken = std::clamp(sink(chunk, used), 0, used);
-        total += taken;
-        bool whole = taken == used;
-        used = 0;
-        return whole;
-    };
-    ForEachCrLfPiece([&](const char* piece, std::int32_t size) {
-        while (size > 0) {
-            std::int32_t k = std::min(size, StreamChunk - used);
-            std::memcpy(chunk + used, piece, static_cast<std::size_t>(k));
-            used += k;
-            piece += k;
-            size -= k;
-            if (used == StreamChunk && !flush()) {
-                stopped = true;
-                return false;
-            }
-        }
-        return true;
-    });
-    if (!stopped) flush();
-    return total;
+    return WriteText(TextStream(sink));
 }
 
 std::int32_t HeadlessPane::FindText(std::int32_t from, std::int32_t to, const char* text) {
-    std::string pattern = NormaliseBreaks(text);
-    if (pattern.empty()) return -1;
-    for (char& c : pattern)
-        c = Upper(c);
-    std::int32_t length = TextLength();
-    if (to < 0 || to > length) to = length;
-    from = std::max(from, 0);
-    // A match [p, p + m) must end at `to` at the latest.
-    std::int32_t lastStart = to - static_cast<std::int32_t>(pattern.size());
-    if (from > lastStart) return -1;
-
-    Position position = Locate(from);
-    std::int32_t p = from;
-    std::int32_t offset = position.offset;
-    for (std::int32_t line = position.line; line < lineCount_ && p <= lastStart; ++line) {
-        const Line& l = LineAt(line);
-        std::int32_t size = static_cast<std::int32_t>(l.text.size());
-        std::int32_t cells = size + (line < lineCount_ - 1 ? 1 : 0);
-        for (; offset < cells && p <= lastStart; ++offset, ++p) {
-            char c = offset < size ? l.text[static_cast<std::size_t>(offset)] : LineBreak;
-            if (Upper(c) == pattern[0] && MatchesAt(line, offset, pattern)) return p;
-        }
-        offset = 0;
-    }
-    return -1;
-}
-
-bool HeadlessPane::MatchesAt(std::int32_t line, std::int32_t offset,
-                             const std::string& upperPattern) {
-    std::size_t k = 0;
-    while (k < upperPattern.size()) {
-        if (line >= lineCount_) return false;
-        const Line& l = LineAt(line);
-        std::int32_t size = static_cast<std::int32_t>(l.text.size());
-        std::int32_t cells = size + (line < lineCount_ - 1 ? 1 : 0);
-        for (; offset < cells && k < upperPattern.size(); ++offset, ++k) {
-            char c = offset < size ? l.text[static_cast<std::size_t>(offset)] : LineBreak;
-            if (Upper(c) != upperPattern[k]) return false;
-        }
-        ++line;
-        offset = 0;
-    }
-    return true;
+    const TextSearch search = PrepareSearch(text, from, to, TextLength());
+    if (search.Empty()) return -1;
+    const Position start = Locate(search.firstStart);
+    return SearchLines(search, start.line, search.firstStart - start.offset, lineCount_,
+                       [this](std::int32_t line) { return std::string_view(LineAt(line).text); });
 }
 
 // ---------------------------------------------------------------- selection
@@ -473,39 +309,23 @@ void HeadlessPane::GetSel(std::int32_t& start, std::int32_t& end) {
 }
 
 void HeadlessPane::SetSel(std::int32_t start, std::int32_t end) {
-    std::int32_t length = TextLength();
-    if (start == -1) {
-        // A start of -1 only drops the selection; the caret stays.
-        selStart_ = selEnd_ = caret_;
-        return;
-    }
-    if (end < 0) end = length;
-    start = std::clamp(start, 0, length);
-    end = std::clamp(end, 0, length);
-    selStart_ = std::min(start, end);
-    selEnd_ = std::max(start, end);
-    caret_ = end;
+    const PaneSelection selection = RequestedSelection(start, end, TextLength(), caret_);
+    selStart_ = selection.Start();
+    selEnd_ = selection.End();
+    caret_ = selection.caret;
 }
 
 void HeadlessPane::ReplaceSel(const char* text, bool canUndo) {
-    std::string inserted = NormaliseBreaks(text);
-    std::int64_t length = TextLength();
-    std::int64_t removedLength = selEnd_ - selStart_;
-    if (inserted.empty() && removedLength == 0) return;
-    std::int64_t newLength = length - removedLength + static_cast<std::int64_t>(inserted.size());
-    // The whole replacement is refused when it would make the text longer than the
-    // limit; a change that does not lengthen the text always goes through.
-    if (newLength > textLimit_ && newLength > length) {
+    std::string inserted = PaneText(text);
+    if (inserted.empty() && selEnd_ == selStart_) return;
+    if (!FitsTextLimit(TextLength(), selEnd_ - selStart_,
+                       static_cast<std::int64_t>(inserted.size()), textLimit_)) {
         Notify(EN_MAXTEXT);
         return;
     }
 
-    // New text takes the colour of the character before it.
-    Colour colour = selStart_ > 0 ? CharColour(selStart_ - 1) : Black;
-    ColourRuns colours;
-    AppendRun(colours, static_cast<std::int32_t>(inserted.size()), colour);
     Change change;
-    Replace(selStart_, selEnd_, inserted, colours, canUndo ? &change : nullptr);
+    Replace(selStart_, selEnd_, inserted, nullptr, canUndo ? &change : nullptr);
     if (canUndo) {
         RecordChange(std::move(change));
     } else {
@@ -519,18 +339,19 @@ void HeadlessPane::ReplaceSel(const char* text, bool canUndo) {
 }
 
 bool HeadlessPane::SetText(const char* text) {
-    std::string all = NormaliseBreaks(text);
+    std::string all = PaneText(text);
     blocks_.clear();
     lineCount_ = 0;
     Block block;
+    std::vector<std::int32_t> lineCells;
     std::size_t start = 0;
     for (;;) {
         std::size_t lineBreak = all.find(LineBreak, start);
         std::size_t end = lineBreak == std::string::npos ? all.size() : lineBreak;
         Line line;
         line.text.assign(all, start, end - start);
-        line.colours.push_back({static_cast<std::int32_t>(end - start) + 1, Black});
-        block.cells += static_cast<std::int32_t>(end - start) + 1;
+        lineCells.push_back(static_cast<std::int32_t>(end - start) + 1);
+        block.cells += lineCells.back();
         block.lines.push_back(std::move(line));
         ++lineCount_;
         if (block.lines.size() == BlockLines) {
@@ -543,6 +364,7 @@ bool HeadlessPane::SetText(const char* text) {
     if (!block.lines.empty()) blocks_.push_back(std::move(block));
     cells_ = static_cast<std::int32_t>(all.size()) + 1;
     indexValid_ = false;
+    marks_.Reset(lineCells);
 
     selStart_ = selEnd_ = caret_ = 0;
     firstVisible_ = 0;
@@ -554,57 +376,46 @@ bool HeadlessPane::SetText(const char* text) {
 
 // ------------------------------------------------------------------ colours
 
-void HeadlessPane::Paint(std::int32_t from, std::int32_t to, Colour colour) {
-    Position a = Locate(from);
-    Position b = Locate(to);
-    for (std::int32_t line = a.line; line <= b.line; ++line) {
-        Line& l = LineAt(line);
-        std::int32_t cells = static_cast<std::int32_t>(l.text.size()) + 1;
-        std::int32_t start = line == a.line ? a.offset : 0;
-        std::int32_t end = line == b.line ? b.offset : cells;
-        if (start >= end) continue;
-        ColourRuns runs;
-        RunReader reader(l.colours);
-        reader.Take(start, runs);
-        AppendRun(runs, end - start, colour);
-        reader.Skip(end - start);
-        reader.Take(cells - end, runs);
-        l.colours = std::move(runs);
-    }
-}
-
 bool HeadlessPane::SetSelectionColour(Colour colour) {
-    if (selStart_ < selEnd_) Paint(selStart_, selEnd_, colour);
+    if (selStart_ < selEnd_) {
+        const Position start = Locate(selStart_);
+        marks_.PaintSpan(start.line, start.offset, selEnd_ - selStart_, colour);
+    }
     return true;
 }
 
 bool HeadlessPane::SetAllColour(Colour colour) {
-    for (Block& block : blocks_) {
-        for (Line& line : block.lines) {
-            line.colours.assign(1, {static_cast<std::int32_t>(line.text.size()) + 1, colour});
-        }
-    }
+    marks_.PaintAll(colour);
     return true;
 }
 
 Colour HeadlessPane::CharColour(std::int32_t index) {
     if (index < 0 || index >= TextLength()) return Black;
-    Position position = Locate(index);
-    return ColourAt(LineAt(position.line).colours, position.offset);
+    const Position position = Locate(index);
+    return marks_.ColourAt(position.line, position.offset);
+}
+
+std::vector<Colour> HeadlessPane::CharColours() {
+    std::vector<Colour> colours;
+    colours.reserve(static_cast<std::size_t>(TextLength()) + 1);
+    for (std::int32_t line = 0; line < marks_.LineCount(); ++line) {
+        // Its characters and its line break's cell; black where the runs fall
+        // short.
+        const std::size_t end = colours.size() + static_cast<std::size_t>(marks_.LineCells(line));
+        for (const ColourMarks::Run& run : marks_.Runs(line)) {
+            const std::size_t room = end - colours.size();
+            colours.insert(colours.end(), std::min(room, static_cast<std::size_t>(run.length)),
+                           run.colour);
+        }
+        colours.resize(end, Black);
+    }
+    // The last line's cell for a line break is no character.
+    colours.resize(static_cast<std::size_t>(TextLength()));
+    return colours;
 }
 
 bool HeadlessPane::LineHasColour(std::int32_t line, Colour colour) {
-    if (line < 0 || line >= lineCount_) return false;
-    const Line& l = LineAt(line);
-    // The last line has no break; its run list still counts a cell for one.
-    std::int32_t cells = static_cast<std::int32_t>(l.text.size()) + (line < lineCount_ - 1 ? 1 : 0);
-    for (const ColourRun& run : l.colours) {
-        if (cells <= 0) break;
-        if (run.colour == colour) return true;
-        cells -= run.length;
-    }
-    // Cells beyond the runs are black.
-    return colour == Black && cells > 0;
+    return marks_.LineHasColour(line, colour, line + 1 < lineCount_);
 }
 
 // ---------------------------------------------------------------- scrolling
@@ -646,9 +457,7 @@ void HeadlessPane::SetRedraw(bool on) {
 
 // -------------------------------------------------------------- properties
 
-void HeadlessPane::SetTextLimit(std::int32_t limit) {
-    textLimit_ = limit > 0 ? limit : DefaultTextLimit;
-}
+void HeadlessPane::SetTextLimit(std::int32_t limit) { textLimit_ = TextLimitFor(limit); }
 
 void HeadlessPane::SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
@@ -684,7 +493,7 @@ void HeadlessPane::Undo() {
         std::int32_t length = TextLength();
         std::int32_t from = std::clamp(it->position, 0, length);
         std::int32_t to = std::clamp(it->position + it->insertedLength, from, length);
-        Replace(from, to, it->removedText, it->removedColours, nullptr);
+        Replace(from, to, it->removedText, &it->removedColours, nullptr);
         caret = from + static_cast<std::int32_t>(it->removedText.size());
     }
     selStart_ = selEnd_ = caret_ = caret;

@@ -6,23 +6,19 @@
 // The text is held as lines in blocks of a few hundred, each block knowing its
 // line and character count, so that reading a line, finding a line's start and
 // finding the line of a character cost O(log n), and inserting a line moves only
-// the lines of one block. Colours are runs per line.
+// the lines of one block. Colours are the colour marks the Qt pane keeps too,
+// runs per line beside the text.
 #pragma once
 
+#include "platform/colour_marks.h"
 #include "platform/pane.h"
+#include "platform/pane_rules.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
-
-// A stretch of characters of one colour.
-struct ColourRun {
-    std::int32_t length;
-    Colour colour;
-};
-using ColourRuns = std::vector<ColourRun>;
 
 class HeadlessPane : public Pane {
   public:
@@ -68,6 +64,9 @@ class HeadlessPane : public Pane {
 
     // What tests look at.
     int Id() const { return id_; }
+    // The colour of every character, in one pass (CharColour of 0 to
+    // TextLength() - 1).
+    std::vector<Colour> CharColours();
     // Number of lines the pane shows at once; scrolling stops when the last line
     // is at the bottom.
     void SetPageLines(std::int32_t lines);
@@ -85,15 +84,10 @@ class HeadlessPane : public Pane {
     bool hasReadOnlyBackground = false;
     bool hasSelectionBar = false;
 
-    // The limit the pane has before one is set, and what a limit of 0 restores.
-    static constexpr std::int32_t DefaultTextLimit = 64000;
-
   private:
-    // One line: its characters and the colours of its characters plus one more
-    // cell for its line break (for the last line a cell that is never shown).
+    // One line: its characters without the line break.
     struct Line {
         std::string text;
-        ColourRuns colours;
     };
 
     struct Block {
@@ -117,7 +111,7 @@ class HeadlessPane : public Pane {
         std::int32_t position;
         std::int32_t insertedLength;
         std::string removedText;
-        ColourRuns removedColours;
+        ColourMarks::Stretch removedColours;
     };
     using UndoStep = std::vector<Change>;
 
@@ -128,19 +122,19 @@ class HeadlessPane : public Pane {
     const std::vector<std::int32_t>& StartsOf(std::size_t block);
     void EnsureIndex();
 
-    // Replaces [from, to) by `text` (line breaks as CR) coloured by `colours`;
-    // fills `removed` with what was there when it is given.
+    // Replaces [from, to) by `text` (line breaks as CR) coloured by `colours`, or
+    // by the colour before it when there are none; fills `removed` with what was
+    // there when it is given.
     void Replace(std::int32_t from, std::int32_t to, const std::string& text,
-                 const ColourRuns& colours, Change* removed);
+                 const ColourMarks::Stretch* colours, Change* removed);
     void ReplaceLines(std::int32_t first, std::int32_t count, std::vector<Line>&& lines);
     void Tidy();
-    void Extract(std::int32_t from, std::int32_t to, std::string& text, ColourRuns& colours);
-    void Paint(std::int32_t from, std::int32_t to, Colour colour);
-    bool MatchesAt(std::int32_t line, std::int32_t offset, const std::string& upperPattern);
+    void Extract(std::int32_t from, std::int32_t to, std::string& text);
     void RecordChange(Change&& change);
     void ClampScroll();
     void Notify(std::uint16_t code);
-    template <typename Emit> void ForEachCrLfPiece(Emit&& emit);
+    // Hands the lines in order to a TextCopy or a TextStream.
+    template <typename Out> std::int32_t WriteText(Out&& out);
 
     int id_;
     std::function<void(std::uint16_t)> notify_;
@@ -148,6 +142,7 @@ class HeadlessPane : public Pane {
     std::vector<Block> blocks_;
     std::int32_t lineCount_ = 1;
     std::int32_t cells_ = 1;
+    ColourMarks marks_;
     // First line and first character of every block, rebuilt after a change.
     std::vector<std::int32_t> blockFirstLine_;
     std::vector<std::int32_t> blockFirstChar_;

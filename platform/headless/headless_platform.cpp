@@ -1,5 +1,6 @@
 #include "platform/headless/headless_platform.h"
 
+#include "platform/headless/detached_process.h"
 #include "resources/accelerators.h"
 #include "resources/window_template.h"
 
@@ -313,7 +314,9 @@ void HeadlessPlatform::EndMainWindow(int result) {
     endResult = result;
 }
 
-bool HeadlessPlatform::StartProcess(const std::string& commandLine) {
-    startedProcesses.push_back(commandLine);
-    return true;
+bool HeadlessPlatform::StartProcess(const std::string& program,
+                                    const std::vector<std::string>& arguments) {
+    const bool started = StartDetachedProcess(program, arguments);
+    startedProcesses.push_back(StartedProcess{program, arguments, started});
+    return started;
 }

@@ -15,6 +15,13 @@
 #include <string>
 #include <vector>
 
+struct StartedProcess {
+    std::string program;
+    std::vector<std::string> arguments;
+    // Whether it really started.
+    bool started;
+};
+
 struct ShownMessageBox {
     std::string text;
     std::string caption;
@@ -94,7 +101,9 @@ class HeadlessPlatform : public Platform {
     bool SendCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void PostCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void EndMainWindow(int result) override;
-    bool StartProcess(const std::string& commandLine) override;
+    // Records the request and really starts the program, detached.
+    bool StartProcess(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
 
     // Dialog base units of the window font in pixels.
     static constexpr int BaseUnitX = DialogBaseUnitX;
@@ -115,7 +124,7 @@ class HeadlessPlatform : public Platform {
     std::vector<FileDialogRequest> openFileRequests;
     std::vector<FileDialogRequest> saveFileRequests;
     int beeps = 0;
-    std::vector<std::string> startedProcesses;
+    std::vector<StartedProcess> startedProcesses;
     // Every command sent or posted, in the order it was asked for, and beside
     // each its parameter.
     std::vector<std::uint32_t> sentCommands;

@@ -1,7 +1,7 @@
 #include "platform/qt/qt_pane.h"
 
+#include "platform/pane_rules.h"
 #include "platform/qt/qt_text.h"
-#include "text/cp1252.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -16,7 +16,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,32 +24,9 @@ namespace {
 
 constexpr Colour Black = MakeColour(0, 0, 0);
 
-// Size of the pieces the text is streamed out in.
-constexpr std::int32_t StreamChunk = 4096;
-
 QColor ToQColor(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
-}
-
-char UpperByte(char c) { return static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c))); }
-
-// A search text as the pane holds text: every kind of line break one CR, and
-// upper case for a comparison without regard to case.
-std::string SearchPattern(const char* text) {
-    std::string pattern;
-    if (text == nullptr) return pattern;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p == '\r') {
-            pattern.push_back('\r');
-            if (p[1] == '\n') ++p;
-        } else if (*p == '\n') {
-            pattern.push_back('\r');
-        } else {
-            pattern.push_back(UpperByte(*p));
-        }
-    }
-    return pattern;
 }
 
 // Whether a key press inserts its text (printable characters and Tab; Ctrl
@@ -137,7 +113,9 @@ QtPane::QtPane(std::function<void(std::uint16_t code)> notify, QWidget* parent)
     setPalette(colours);
 
     connect(document(), &QTextDocument::contentsChange, this, &QtPane::OnContentsChange);
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] { undoStepAdded_ = true; });
     ResetLines();
+    NoteUndoState();
 }
 
 QtPane::~QtPane() = default;
@@ -149,28 +127,20 @@ std::int32_t QtPane::LineCount() { return document()->blockCount(); }
 std::int32_t QtPane::TextLength() { return document()->characterCount() - 1; }
 
 std::int32_t QtPane::LineIndex(std::int32_t line) {
-    // -1 asks for the line of the caret, as the platform's request does.
-    if (line == -1) line = document()->findBlock(CurrentSelection().caret).blockNumber();
-    if (line < 0 || line >= LineCount()) return -1;
-    return document()->findBlockByNumber(line).position();
+    line = RequestedLine(line, LineCount(), [this] {
+        return document()->findBlock(CurrentSelection().caret).blockNumber();
+    });
+    return line < 0 ? -1 : document()->findBlockByNumber(line).position();
 }
 
 std::int32_t QtPane::LineFromChar(std::int32_t index) {
-    // A negative index asks for the line of the selection's start.
-    if (index < 0) index = CurrentSelection().Start();
-    index = std::clamp(index, 0, TextLength());
+    index = RequestedChar(index, CurrentSelection().Start(), TextLength());
     return document()->findBlock(index).blockNumber();
 }
 
 std::int32_t QtPane::GetLine(std::int32_t line, char* buffer, std::int32_t capacity) {
-    if (line < 0 || line >= LineCount() || buffer == nullptr || capacity <= 0) return 0;
-    const std::string& bytes = LineBytes(line);
-    const std::int32_t size = static_cast<std::int32_t>(bytes.size());
-    const bool hasBreak = line + 1 < LineCount();
-    const std::int32_t n = std::min(size + (hasBreak ? 1 : 0), capacity);
-    std::memcpy(buffer, bytes.data(), static_cast<std::size_t>(std::min(n, size)));
-    if (n > size) buffer[size] = '\r';
-    return n;
+    return CopyLine(line, LineCount(), buffer, capacity,
+                    [this](std::int32_t l) { return std::string_view(LineBytes(l)); });
 }
 
 const std::string& QtPane::LineBytes(std::int32_t line) {
@@ -182,91 +152,41 @@ const std::string& QtPane::LineBytes(std::int32_t line) {
     return cached.bytes;
 }
 
-std::string QtPane::EncodedText() {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(document()->characterCount()) +
-                static_cast<std::size_t>(document()->blockCount()));
+template <typename Out> std::int32_t QtPane::WriteText(Out&& out) {
     const std::int32_t count = LineCount();
     for (std::int32_t line = 0; line < count; ++line) {
-        out += LineBytes(line);
-        if (line + 1 < count) out.append("\r\n");
+        if (!out.Add(LineBytes(line), line + 1 == count)) break;
     }
-    return out;
+    return out.Finish();
 }
 
 std::int32_t QtPane::GetText(char* buffer, std::int32_t capacity) {
-    if (buffer == nullptr || capacity <= 0) return 0;
-    const std::string text = EncodedText();
-    const std::int32_t n = std::min(static_cast<std::int32_t>(text.size()), capacity - 1);
-    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
-    buffer[n] = '\0';
-    return n;
+    return WriteText(TextCopy(buffer, capacity));
 }
 
 std::int32_t QtPane::StreamOut(const std::function<std::int32_t(const char*, std::int32_t)>& sink) {
-    const std::string text = EncodedText();
-    const std::int32_t size = static_cast<std::int32_t>(text.size());
-    std::int32_t total = 0;
-    for (std::int32_t offset = 0; offset < size; offset += StreamChunk) {
-        const std::int32_t offered = std::min(StreamChunk, size - offset);
-        const std::int32_t taken = std::clamp(sink(text.data() + offset, offered), 0, offered);
-        total += taken;
-        if (taken < offered) break;
-    }
-    return total;
+    return WriteText(TextStream(sink));
 }
 
 std::int32_t QtPane::FindText(std::int32_t from, std::int32_t to, const char* text) {
     // QTextDocument::find is slow on large texts and takes a no-break space for
     // a space, so the lines are searched here, as bytes of the code page.
-    const std::string pattern = SearchPattern(text);
-    if (pattern.empty()) return -1;
-    const std::int32_t m = static_cast<std::int32_t>(pattern.size());
-    const std::int32_t length = TextLength();
-    if (to < 0 || to > length) to = length;
-    from = std::max(from, 0);
-    // A match [p, p + m) must end at `to` at the latest.
-    const std::int32_t lastStart = to - m;
-    if (from > lastStart) return -1;
-
-    // `window` holds the upper-cased cells from `windowStart` on: the lines read
-    // so far, less what no match can start in any more.
-    const QTextBlock first = document()->findBlock(from);
-    const std::int32_t count = LineCount();
-    std::string window;
-    std::int32_t windowStart = first.position();
-    std::int32_t next = from;
-    for (std::int32_t line = first.blockNumber(); line < count; ++line) {
-        for (char c : LineBytes(line))
-            window.push_back(UpperByte(c));
-        if (line + 1 < count) window.push_back('\r');
-
-        const std::int32_t limit =
-            std::min(lastStart, windowStart + static_cast<std::int32_t>(window.size()) - m);
-        for (std::int32_t p = next; p <= limit; ++p) {
-            const char* candidate = window.data() + (p - windowStart);
-            if (*candidate == pattern[0] &&
-                std::memcmp(candidate, pattern.data(), static_cast<std::size_t>(m)) == 0) {
-                return p;
-            }
-        }
-        if (limit >= lastStart) return -1;
-        next = std::max(next, limit + 1);
-        window.erase(0, static_cast<std::size_t>(next - windowStart));
-        windowStart = next;
-    }
-    return -1;
+    const TextSearch search = PrepareSearch(text, from, to, TextLength());
+    if (search.Empty()) return -1;
+    const QTextBlock first = document()->findBlock(search.firstStart);
+    return SearchLines(search, first.blockNumber(), first.position(), LineCount(),
+                       [this](std::int32_t line) { return std::string_view(LineBytes(line)); });
 }
 
 // ---------------------------------------------------------------- selection
 
-QtPane::Selection QtPane::CurrentSelection() const {
+PaneSelection QtPane::CurrentSelection() const {
     if (selectionPending_) return pending_;
     const QTextCursor cursor = textCursor();
-    return Selection{cursor.anchor(), cursor.position()};
+    return PaneSelection{cursor.anchor(), cursor.position()};
 }
 
-void QtPane::ApplySelection(Selection selection) {
+void QtPane::ApplySelection(PaneSelection selection) {
     if (!redrawOn_) {
         pending_ = selection;
         selectionPending_ = true;
@@ -301,29 +221,18 @@ void QtPane::SelectKeepingView(std::int32_t anchor, std::int32_t caret) {
 }
 
 void QtPane::GetSel(std::int32_t& start, std::int32_t& end) {
-    const Selection selection = CurrentSelection();
+    const PaneSelection selection = CurrentSelection();
     start = selection.Start();
     end = selection.End();
 }
 
 void QtPane::SetSel(std::int32_t start, std::int32_t end) {
-    if (start == -1) {
-        // A start of -1 only drops the selection; the caret stays.
-        const std::int32_t caret = CurrentSelection().caret;
-        ApplySelection(Selection{caret, caret});
-        return;
-    }
-    const std::int32_t length = TextLength();
-    if (end < 0) end = length;
-    start = std::clamp(start, 0, length);
-    end = std::clamp(end, 0, length);
-    // The caret goes to `end`, the anchor to `start`.
-    ApplySelection(Selection{start, end});
+    ApplySelection(RequestedSelection(start, end, TextLength(), CurrentSelection().caret));
 }
 
 void QtPane::ReplaceSel(const char* text, bool canUndo) {
     const QString inserted = DecodePaneText(text);
-    const Selection selection = CurrentSelection();
+    const PaneSelection selection = CurrentSelection();
     const std::int32_t start = selection.Start();
     const std::int32_t removed = selection.End() - start;
     if (inserted.isEmpty() && removed == 0) return;
@@ -343,11 +252,17 @@ void QtPane::ReplaceSel(const char* text, bool canUndo) {
     cursor.insertText(inserted, QTextCharFormat());
     cursor.endEditBlock();
     --ownEdit_;
+    if (canUndo) {
+        NoteChange(start, removed, static_cast<int>(inserted.size()));
+    } else {
+        // Older steps would no longer fit the text.
+        document()->clearUndoRedoStacks();
+        colourHistory_.Clear();
+    }
     FollowChange(start, removed, static_cast<int>(inserted.size()));
+    NoteUndoState();
     const std::int32_t caret = cursor.position();
-    ApplySelection(Selection{caret, caret});
-    // Older steps would no longer fit the text.
-    if (!canUndo) document()->clearUndoRedoStacks();
+    ApplySelection(PaneSelection{caret, caret});
     if (changeNotification_) Notify(EN_CHANGE);
 }
 
@@ -359,6 +274,8 @@ bool QtPane::SetText(const char* text) {
     --ownEdit_;
     selectionPending_ = false;
     ResetLines();
+    colourHistory_.Clear();
+    NoteUndoState();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     if (changeNotification_) Notify(EN_CHANGE);
@@ -387,7 +304,7 @@ void QtPane::ResetLines() {
     }
 }
 
-void QtPane::FollowChange(int position, int removed, int added) {
+void QtPane::FollowChange(int position, int removed, int added, bool replayed) {
     const QTextDocument* doc = document();
     const QTextBlock first = doc->findBlock(position);
     if (!first.isValid()) {
@@ -401,10 +318,20 @@ void QtPane::FollowChange(int position, int removed, int added) {
         cells.push_back(block.length());
         if (block == last) break;
     }
-    // A change the marks cannot follow (it should not happen) leaves the text
-    // black rather than colours on the wrong characters.
+    // A change the marks cannot follow, or a replay that did not end with the
+    // document's lines (neither should happen), leaves the text black rather
+    // than colours on the wrong characters.
     const std::int32_t line = first.blockNumber();
-    if (!marks_.Replace(line, position - first.position(), removed, added, cells)) {
+    bool fits = true;
+    if (replayed) {
+        fits = marks_.LineCount() == doc->blockCount();
+        for (std::size_t i = 0; fits && i < cells.size(); ++i) {
+            fits = marks_.LineCells(line + static_cast<std::int32_t>(i)) == cells[i];
+        }
+    } else {
+        fits = marks_.Replace(line, position - first.position(), removed, added, cells);
+    }
+    if (!fits) {
         ResetLines();
         return;
     }
@@ -431,25 +358,58 @@ void QtPane::FollowChange(int position, int removed, int added) {
     }
 }
 
+void QtPane::NoteChange(int position, int removed, int added) {
+    const QTextBlock block = document()->findBlock(position);
+    if (!block.isValid()) {
+        colourHistory_.Clear();
+        return;
+    }
+    colourHistory_.Note(marks_, block.blockNumber(), position - block.position(), removed, added,
+                        document()->availableUndoSteps());
+}
+
+void QtPane::NoteUndoState() {
+    seenUndoSteps_ = document()->availableUndoSteps();
+    seenRedoSteps_ = document()->availableRedoSteps();
+    undoStepAdded_ = false;
+}
+
 void QtPane::OnContentsChange(int position, int removed, int added) {
     // The pane's own changes have been followed already.
     if (ownEdit_ > 0) return;
     if (removed == 0 && added == 0) return;
-    FollowChange(position, removed, added);
+    // The document reports an undo or a redo of a whole step (a merge, say) as
+    // one change from its first to its last character, as if all of it were new
+    // text. The history's counts tell an undo (fewer steps) and a redo (more
+    // steps, fewer to redo, none added) from a new change, and the colour
+    // history brings the colours back change by change.
+    const QTextDocument* doc = document();
+    const int undoSteps = doc->availableUndoSteps();
+    ColourHistory::Replay replay = ColourHistory::Replay::Nothing;
+    if (undoSteps < seenUndoSteps_) {
+        replay = colourHistory_.Undo(marks_, undoSteps);
+    } else if (undoSteps > seenUndoSteps_ && !undoStepAdded_ &&
+               doc->availableRedoSteps() < seenRedoSteps_) {
+        replay = colourHistory_.Redo(marks_, undoSteps);
+    } else {
+        NoteChange(position, removed, added);
+    }
+    if (replay == ColourHistory::Replay::Failed) {
+        ResetLines();
+    } else {
+        FollowChange(position, removed, added, replay == ColourHistory::Replay::Done);
+    }
+    NoteUndoState();
     if (changeNotification_) Notify(EN_CHANGE);
 }
 
 bool QtPane::SetSelectionColour(Colour colour) {
-    const Selection selection = CurrentSelection();
+    const PaneSelection selection = CurrentSelection();
     const std::int32_t from = selection.Start();
     const std::int32_t to = selection.End();
     if (from >= to) return true;
-    QTextBlock block = document()->findBlock(from);
-    std::int32_t line = block.blockNumber();
-    for (; block.isValid() && block.position() < to; block = block.next(), ++line) {
-        const std::int32_t start = block.position();
-        marks_.Paint(line, from - start, to - start, colour);
-    }
+    const QTextBlock block = document()->findBlock(from);
+    marks_.PaintSpan(block.blockNumber(), from - block.position(), to - from, colour);
     viewport()->update();
     return true;
 }
@@ -467,18 +427,7 @@ Colour QtPane::CharColour(std::int32_t index) {
 }
 
 bool QtPane::LineHasColour(std::int32_t line, Colour colour) {
-    if (line < 0 || line >= LineCount()) return false;
-    // A line without runs is black throughout; the last line's extra cell
-    // stands for no character.
-    std::int32_t cells = marks_.LineCells(line) - (line == LineCount() - 1 ? 1 : 0);
-    const std::vector<ColourMarks::Run>& runs = marks_.Runs(line);
-    if (runs.empty()) return colour == Black && cells > 0;
-    for (const ColourMarks::Run& run : runs) {
-        if (cells <= 0) break;
-        if (run.colour == colour) return true;
-        cells -= run.length;
-    }
-    return colour == Black && cells > 0;
+    return marks_.LineHasColour(line, colour, line + 1 < LineCount());
 }
 
 void QtPane::paintEvent(QPaintEvent* event) {
@@ -584,7 +533,7 @@ void QtPane::SetRedraw(bool on) {
 
 // -------------------------------------------------------------- properties
 
-void QtPane::SetTextLimit(std::int32_t limit) { textLimit_ = limit > 0 ? limit : DefaultTextLimit; }
+void QtPane::SetTextLimit(std::int32_t limit) { textLimit_ = TextLimitFor(limit); }
 
 void QtPane::SetReadOnly(bool readOnly) {
     setReadOnly(readOnly);
@@ -654,14 +603,8 @@ void QtPane::SelectLinesAt(int y, bool extend) {
 
 // ------------------------------------------------------------- user input
 
-bool QtPane::Fits(qint64 removed, qint64 added) const {
-    const qint64 length = document()->characterCount() - 1;
-    const qint64 newLength = length - removed + added;
-    return newLength <= textLimit_ || newLength <= length;
-}
-
 bool QtPane::AcceptInput(qint64 removed, qint64 added) {
-    if (Fits(removed, added)) return true;
+    if (FitsTextLimit(document()->characterCount() - 1, removed, added, textLimit_)) return true;
     Notify(EN_MAXTEXT);
     return false;
 }
@@ -800,6 +743,7 @@ void QtPane::EndUndoGroup() {
     ++ownEdit_;
     undoGroupCursor_.endEditBlock();
     --ownEdit_;
+    NoteUndoState();
 }
 
 void QtPane::Notify(std::uint16_t code) {

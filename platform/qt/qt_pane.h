@@ -13,13 +13,17 @@
 // change never touches the document: it adds no undo step, reports no change
 // and needs no new layout, which keeps colouring every line of a large file
 // cheap. The marks follow every text change through the document's
-// contentsChange signal (typing, pasting, undo), or directly for the pane's own
-// replacements; new text takes the colour of the character before it.
+// contentsChange signal (typing, pasting), or directly for the pane's own
+// replacements; new text takes the colour of the character before it. Undo and
+// redo give back the colours the text had, from a ColourHistory kept beside the
+// document's own undo history.
 #pragma once
 
+#include "platform/colour_history.h"
+#include "platform/colour_marks.h"
+#include "platform/gap_vector.h"
 #include "platform/pane.h"
-#include "platform/qt/colour_marks.h"
-#include "platform/qt/gap_vector.h"
+#include "platform/pane_rules.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -90,8 +94,6 @@ class QtPane : public QPlainTextEdit, public Pane {
     bool IsRedrawOn() const { return redrawOn_; }
     std::int32_t TextLimit() const { return textLimit_; }
 
-    // The limit a pane has before one is set, and what a limit of 0 restores.
-    static constexpr std::int32_t DefaultTextLimit = 64000;
     // Width of the selection bar in pixels.
     static constexpr int SelectionBarWidth = 8;
 
@@ -108,18 +110,9 @@ class QtPane : public QPlainTextEdit, public Pane {
   private:
     class SelectionBar;
 
-    // A selection as the pane's requests see it: where it was started and where
-    // the caret is.
-    struct Selection {
-        std::int32_t anchor;
-        std::int32_t caret;
-        std::int32_t Start() const { return std::min(anchor, caret); }
-        std::int32_t End() const { return std::max(anchor, caret); }
-    };
-
-    Selection CurrentSelection() const;
+    PaneSelection CurrentSelection() const;
     // Selects; while drawing is off the selection waits in `pending_`.
-    void ApplySelection(Selection selection);
+    void ApplySelection(PaneSelection selection);
     // Hands a waiting selection to the widget.
     void FlushSelection();
     // Gives the widget a selection without scrolling.
@@ -127,24 +120,34 @@ class QtPane : public QPlainTextEdit, public Pane {
 
     void OnContentsChange(int position, int removed, int added);
     // Brings the colour marks and the encoded lines in line with a change of
-    // the text.
-    void FollowChange(int position, int removed, int added);
+    // the text. `replayed`: the colour history has brought the marks in line
+    // already (an undo or a redo), so they are only checked against the lines.
+    void FollowChange(int position, int removed, int added, bool replayed = false);
+    // Notes a change in the colour history, after the document made it and
+    // before the marks follow it.
+    void NoteChange(int position, int removed, int added);
+    // Remembers the counts of the document's undo history, against which the
+    // next change is told apart as an undo, a redo or a new change.
+    void NoteUndoState();
     void ResetLines();
     // The bytes of a line without its break, encoded once and kept until the
     // line changes.
     const std::string& LineBytes(std::int32_t line);
-    // Whether the text may grow by `added` characters while `removed` go.
-    bool Fits(qint64 removed, qint64 added) const;
     // Refuses input that passes the limit: reports EN_MAXTEXT and returns false.
     bool AcceptInput(qint64 removed, qint64 added);
     void Notify(std::uint16_t code);
-    // The whole text with CR LF breaks, encoded.
-    std::string EncodedText();
+    // Hands the encoded lines in order to a TextCopy or a TextStream.
+    template <typename Out> std::int32_t WriteText(Out&& out);
     void SelectLinesAt(int y, bool extend);
     void PlaceSelectionBar();
 
     std::function<void(std::uint16_t)> notify_;
     ColourMarks marks_;
+    ColourHistory colourHistory_;
+    int seenUndoSteps_ = 0;
+    int seenRedoSteps_ = 0;
+    // The document's undo history gained a step since NoteUndoState.
+    bool undoStepAdded_ = false;
     // The encoded bytes of each line, by line number. Reading a line from the
     // document costs a block search and a string copy (about a microsecond);
     // the aids read lines hundreds of thousands of times.
@@ -160,7 +163,7 @@ class QtPane : public QPlainTextEdit, public Pane {
     // the lines around it; the aids select twice for every line they colour. So
     // while drawing is off, which nobody can see, the selection is only noted
     // here and handed over when drawing is switched on again (or input arrives).
-    Selection pending_{0, 0};
+    PaneSelection pending_{0, 0};
     bool selectionPending_ = false;
     // Above zero while the pane itself changes the text and follows the change.
     int ownEdit_ = 0;

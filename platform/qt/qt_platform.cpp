@@ -483,9 +483,16 @@ void QtPlatform::EndMainWindow(int result) {
     if (window_) window_->End();
 }
 
-bool QtPlatform::StartProcess(const std::string& commandLine) {
-    QStringList parts = QProcess::splitCommand(QString::fromLocal8Bit(commandLine.c_str()));
-    if (parts.isEmpty()) return false;
-    const QString program = parts.takeFirst();
-    return QProcess::startDetached(program, parts);
+bool QtPlatform::StartProcess(const std::string& program,
+                              const std::vector<std::string>& arguments) {
+    // Paths and the words of the setting are in the local 8-bit encoding of file
+    // names; QProcess passes each argument as one word of the new program's
+    // argument vector, with no shell in between.
+    QStringList words;
+    words.reserve(static_cast<qsizetype>(arguments.size()));
+    for (const std::string& argument : arguments) {
+        words.append(QFile::decodeName(QByteArray(argument.data(), argument.size())));
+    }
+    return QProcess::startDetached(QFile::decodeName(QByteArray(program.data(), program.size())),
+                                   words);
 }

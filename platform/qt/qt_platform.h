@@ -84,7 +84,8 @@ class QtPlatform : public Platform {
     void PostCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void EndMainWindow(int result) override;
 
-    bool StartProcess(const std::string& commandLine) override;
+    bool StartProcess(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
 
   private:
     QWidget* CreateControl(const ResolvedControl& control);

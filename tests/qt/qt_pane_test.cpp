@@ -8,12 +8,15 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTextBlock>
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -133,6 +136,83 @@ TEST_F(QtPaneTest, editsByKey_carryTheColoursWithTheTextAndAreReported) {
     EXPECT_EQ(pane().CharColour(2), ColourBlue);
     // Backspace, the typing and Ctrl+Z: three changes, no colour among them.
     EXPECT_EQ(notifications(), std::vector<std::uint16_t>(3, EN_CHANGE));
+}
+
+// The colour of every character of the pane.
+std::vector<Colour> Colours(QtPane& pane) {
+    std::vector<Colour> colours;
+    for (std::int32_t i = 0; i < pane.TextLength(); ++i)
+        colours.push_back(pane.CharColour(i));
+    return colours;
+}
+
+TEST_F(QtPaneTest, undoAndRedoByKey_giveDeletedLinesAndTypingTheirColoursBack) {
+    pane().SetText("keep\r\nred\r\nblue\r\nend");
+    RichEdit_SetLineColor(TranslationPane, 1, ColourRed);
+    RichEdit_SetLineColor(TranslationPane, 2, ColourBlue);
+    const std::vector<Colour> coloured = Colours(pane());
+
+    // The translator deletes the red and the blue line, takes it back, does it
+    // again and takes it back again.
+    pane().SetSel(pane().LineIndex(1), pane().LineIndex(3));
+    Key(Qt::Key_Delete);
+    ASSERT_EQ(Text(), "keep\r\nend");
+    Key(Qt::Key_Z, QString(), Qt::ControlModifier);
+    EXPECT_EQ(Text(), "keep\r\nred\r\nblue\r\nend");
+    EXPECT_EQ(Colours(pane()), coloured);
+    Key(Qt::Key_Y, QString(), Qt::ControlModifier);
+    EXPECT_EQ(Text(), "keep\r\nend");
+    EXPECT_EQ(Colours(pane()), std::vector<Colour>(8, ColourBlack));
+    // The context menu's Undo.
+    std::unique_ptr<QMenu> menu(pane().createStandardContextMenu());
+    QAction* undo = menu->findChild<QAction*>(QStringLiteral("edit-undo"));
+    ASSERT_NE(undo, nullptr);
+    undo->trigger();
+    EXPECT_EQ(Colours(pane()), coloured);
+
+    // Typing that is taken back comes back by redo in the colour it had then;
+    // the characters it did not touch keep the colour given after it.
+    Caret(pane().LineIndex(1) + 3);
+    Type("dish");
+    RichEdit_SetLineColor(TranslationPane, 1, ColourMagenta);
+    Key(Qt::Key_Z, QString(), Qt::ControlModifier);
+    EXPECT_EQ(Text(), "keep\r\nred\r\nblue\r\nend");
+    EXPECT_EQ(pane().CharColour(5), ColourMagenta);
+    EXPECT_EQ(pane().CharColour(9), ColourBlue);
+    Key(Qt::Key_Z, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "keep\r\nreddish\r\nblue\r\nend");
+    for (std::int32_t i = 5; i < 13; ++i)
+        EXPECT_EQ(pane().CharColour(i), ColourMagenta) << i;
+}
+
+TEST_F(QtPaneTest, mergeUndoneAndRedone_givesEveryLineItsColourBack) {
+    RichEdit_SetText(OriginalPane, "[KUNDE]\r\nNAME=Name\r\nORT=Ort\r\n\r\n"
+                                   "[STANDARD]\r\nJA=Ja\r\nNEIN=Nein\r\n");
+    RichEdit_SetText(TranslationPane, "; translated\r\n[KUNDE]\r\nNAME=Name\r\n\r\n"
+                                      "[STANDARD]\r\nJA=Yes\r\n");
+    appState.fileKind = FileKind::DialogIni;
+    RecordingQtPlatform& platform = harness_.platform();
+    platform.SendCommand(MakeCommand(IdColour));
+    const std::string before = Text();
+    const std::vector<Colour> colouredBefore = Colours(pane());
+    ASSERT_EQ(pane().CharColour(pane().LineIndex(1)), ColourBlue);
+
+    platform.SendCommand(MakeCommand(IdMerge));
+    const std::string merged = Text();
+    const std::vector<Colour> colouredMerged = Colours(pane());
+    ASSERT_NE(merged, before);
+    ASSERT_EQ(pane().CharColour(pane().LineIndex(3)), ColourMagenta);
+
+    pane().SetChangeNotification(true);
+    notifications().clear();
+    Key(Qt::Key_Z, QString(), Qt::ControlModifier);
+    EXPECT_EQ(Text(), before);
+    EXPECT_EQ(Colours(pane()), colouredBefore);
+    Key(Qt::Key_Y, QString(), Qt::ControlModifier);
+    EXPECT_EQ(Text(), merged);
+    EXPECT_EQ(Colours(pane()), colouredMerged);
+    // Each is one change of the text; bringing the colours back adds none.
+    EXPECT_EQ(notifications(), std::vector<std::uint16_t>(2, EN_CHANGE));
 }
 
 TEST_F(QtPaneTest, readOnlyPane_refusesKeysAndInputMethodsButMovesItsCaret) {

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <cstdint>
@@ -231,6 +232,45 @@ TEST_F(QtWindowTest, resizing_laysThePanesOutForTheNewSize) {
     // The window refuses to become smaller than 530 x 300 with the nominal frame
     // of 6 x 30 pixels.
     EXPECT_EQ(platform.Window()->minimumSize(), QSize(524, 270));
+}
+
+TEST_F(QtWindowTest, paneScrollBars_followTheTemplateOfEachLanguage) {
+    std::string longText;
+    for (int i = 0; i < 300; ++i)
+        longText += "line " + std::to_string(i) + std::string(200, 'x') + "\r\n";
+    for (const bool german : {false, true}) {
+        // The texts set below count as changes; the loads the new window posts
+        // would ask to save them.
+        appState.modified = 0;
+        Open(german);
+        for (const int id : {OriginalPane, TranslationPane}) {
+            SCOPED_TRACE(std::string(german ? "German " : "English ") + std::to_string(id));
+            QtPane* pane = platform.PaneWidget(id);
+            QScrollBar* vertical = pane->verticalScrollBar();
+            QScrollBar* horizontal = pane->horizontalScrollBar();
+            // The vertical bar that is kept stays shown, disabled, while there is
+            // nothing to scroll; the others appear when they are needed.
+            const bool keeps = id == TranslationPane || german;
+            EXPECT_EQ(pane->lineWrapMode(), QPlainTextEdit::NoWrap);
+            for (const std::string& text : {std::string("short"), longText, std::string()}) {
+                pane->SetText(text.c_str());
+                QApplication::processEvents();
+                const bool scrolls = !text.empty() && text != "short";
+                EXPECT_EQ(vertical->isVisible(), scrolls || keeps) << text.size();
+                if (vertical->isVisible()) {
+                    EXPECT_EQ(vertical->isEnabled(), scrolls) << text.size();
+                }
+                EXPECT_EQ(horizontal->isVisible(), scrolls) << text.size();
+            }
+            // Without word wrap a long line runs on to the right, and the view
+            // follows the caret there.
+            pane->SetText(longText.c_str());
+            QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+            QApplication::sendEvent(pane, &end);
+            EXPECT_EQ(pane->LineCount(), 301);
+            EXPECT_GT(horizontal->value(), 0);
+        }
+    }
 }
 
 TEST_F(QtWindowTest, paneFont_positiveHeightIsTheCellHeightNegativeTheCharacterHeight) {

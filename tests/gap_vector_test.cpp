@@ -1,4 +1,4 @@
-#include "platform/qt/gap_vector.h"
+#include "platform/gap_vector.h"
 
 #include <gtest/gtest.h>
 #include <random>
