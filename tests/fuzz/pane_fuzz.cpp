@@ -21,7 +21,7 @@ namespace {
 constexpr Colour Black = MakeColour(0, 0, 0);
 constexpr Colour Palette[] = {Black, MakeColour(255, 0, 0), MakeColour(255, 0, 255),
                               MakeColour(0, 0, 255), MakeColour(0, 140, 0)};
-constexpr std::int32_t DefaultLimit = HeadlessPane::DefaultTextLimit;
+constexpr std::int32_t DefaultLimit = DefaultTextLimit;
 constexpr std::size_t UndoSteps = 100;
 // Texts are kept below this, so that the model, which is slow by design, keeps
 // the fuzzing fast; it is well beyond the sizes where the pane's blocks split.
