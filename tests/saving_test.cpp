@@ -188,6 +188,9 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
         {"/dev/full", "x", SaveResult::NotRegularFile},
         {"kept.ini", "", SaveResult::NothingToSave},
         {"kept.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
+        // A refused save of a new file leaves no empty file behind.
+        {"empty.ini", "", SaveResult::NothingToSave},
+        {"long.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
     };
     for (const Case& c : cases) {
         SetPath(appState.translationPath, appState.translationPathLength, c.path);
@@ -200,6 +203,8 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
     }
     EXPECT_EQ(ReadFile("blocked.ini"), "x");
     EXPECT_EQ(ReadFile("ab"), "x");
+    EXPECT_FALSE(std::filesystem::exists("empty.ini"));
+    EXPECT_FALSE(std::filesystem::exists("long.ini"));
 
     // Writing elsewhere makes no backup, and misses none.
     SetPaneText(TranslationPane, "y");
