@@ -22,9 +22,10 @@ const char usage[] = R"(Usage:
       "i-Check" and prints the marks.
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE] [--format FORMAT]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
-      changed the translation, saves it as "Save" does (with a backup); with
-      --output it writes FILE instead (no backup). "i-Merge" does nothing for
-      mask files: nothing is saved or written for them.
+      changed the translation, saves it as "Save" does (with a backup; a save
+      without one says so on standard error); with --output it writes FILE
+      instead (no backup). A file is replaced only once its new content is whole.
+      "i-Merge" does nothing for mask files: nothing is saved or written for them.
   verbodex-batch check|merge ORIGINAL_DIR TRANSLATION_DIR [--format FORMAT]
       Folder mode, when ORIGINAL is a folder: every regular file directly in
       ORIGINAL_DIR that the command serves (check: DIALOG.INI, DIALOGCPR.INI,
@@ -53,8 +54,9 @@ and magenta (note) mark; --format github one workflow command for each red
 mark, ::error file=PATH,line=LINE,col=FIRST,endColumn=LAST,title=RULE::SENTENCE.
 Exit status, over all pairs: 0 no line is red, 1 at least one line is red (or
 a translation is missing), 2 a usage error, a file that cannot be read or
-written, or a merge that stopped because the translation is full (nothing is
-saved then); the other pairs still run.
+written, a save declined because the old translation could be kept nowhere (a
+read-only folder without a backup), or a merge that stopped because the
+translation is full (nothing is saved then); the other pairs still run.
 )";
 
 struct Arguments {

@@ -1,7 +1,9 @@
+#include "documents/file_io.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "documents_fixture.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -49,6 +51,7 @@ TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
         std::string text;
         const char* caption;
         unsigned flags;
+        bool fullDisk = false;
     };
     std::filesystem::create_directory("folder");
     WriteFile("kept.ini", "old\r\n");
@@ -56,20 +59,27 @@ TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
         {"no/folder/a.ini", "x", openError, "Error", MB_ICONWARNING},
         {"folder", "x", openError, "Error", MB_ICONWARNING},
         {"./", "x", openError, "Error", MB_ICONWARNING},
-        {"/dev/full", "x", writeError, "Write Error", MB_ICONHAND},
+        // A device is not written, even one that would take the bytes.
+        {"/dev/full", "x", openError, "Error", MB_ICONWARNING},
         {"kept.ini", "", "Text-Puffer zu klein!", "Error", MB_ICONHAND},
         // 1,000,001 bytes once the line break is CR LF: refused whole, not cut.
         {"kept.ini", std::string(500000, 'x') + "\r\n" + std::string(499999, 'y'),
          "Der Text ist zu lang zum Speichern (mehr als 1.000.000 Bytes)! Die Zieldatei wurde "
          "nicht ver\xE4ndert.",
          "Error", MB_ICONHAND},
+        {"kept.ini", "x", writeError, "Write Error", MB_ICONHAND, true},
     };
     for (const Case& c : cases) {
         SetPath(appState.translationPath, appState.translationPathLength, c.path);
         SetPaneText(TranslationPane, c.paneText);
         appState.modified = 1;
         platform.messageBoxes.clear();
+        if (c.fullDisk) {
+            SetFileFaultHook(
+                [](FileStep step, std::size_t&) { return step == FileStep::Write ? ENOSPC : 0; });
+        }
         Save();
+        SetFileFaultHook(nullptr);
         ASSERT_EQ(platform.messageBoxes.size(), 1u) << c.path;
         EXPECT_EQ(platform.messageBoxes[0].text, c.text) << c.path;
         EXPECT_EQ(platform.messageBoxes[0].caption, c.caption) << c.path;
@@ -175,9 +185,12 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
         {"ab", "x", SaveResult::SavedWithoutBackup},
         {"folder", "x", SaveResult::CannotOpen},
         {"no/folder/a.ini", "x", SaveResult::CannotOpen},
-        {"/dev/full", "x", SaveResult::NotWrittenWhole},
+        {"/dev/full", "x", SaveResult::NotRegularFile},
         {"kept.ini", "", SaveResult::NothingToSave},
         {"kept.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
+        // A refused save of a new file leaves no empty file behind.
+        {"empty.ini", "", SaveResult::NothingToSave},
+        {"long.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
     };
     for (const Case& c : cases) {
         SetPath(appState.translationPath, appState.translationPathLength, c.path);
@@ -190,6 +203,8 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
     }
     EXPECT_EQ(ReadFile("blocked.ini"), "x");
     EXPECT_EQ(ReadFile("ab"), "x");
+    EXPECT_FALSE(std::filesystem::exists("empty.ini"));
+    EXPECT_FALSE(std::filesystem::exists("long.ini"));
 
     // Writing elsewhere makes no backup, and misses none.
     SetPaneText(TranslationPane, "y");
