@@ -5,6 +5,7 @@
 #include "batch/folders.h"
 #include "batch/formats.h"
 #include "batch/pair_run.h"
+#include "batch/repeats.h"
 
 #include <filesystem>
 #include <iostream>
@@ -35,6 +36,14 @@ const char usage[] = R"(Usage:
       counts as red; files only in the translation folder are ignored.
   verbodex-batch colour FILE [--format FORMAT]
       Loads FILE as the translation and prints the marks of "i-Color".
+  verbodex-batch repeats FILE
+      Loads FILE as the translation and, for DIALOG.INI and DIALOGCPR.INI,
+      prints each value that "#-#" would offer (one that at least two entries
+      hold) once, in the order of its first entry, as COUNT<TAB>NAME<TAB>VALUE:
+      how many entries hold it, the name the dialog proposes, the value; in
+      UTF-8. Other files print nothing; no file is changed. It takes no option:
+      --format and --output do not apply to these lines and are a usage error.
+      Exit status 0, or 2 for a usage error or a file that cannot be read.
   verbodex-batch --help
 
 Each mark is one line, PATH:LINE:FIRST-LAST: COLOUR, with COLOUR one of red,
@@ -195,6 +204,9 @@ int main(int argc, char** argv) {
     if (!words.empty() && words[0] == "--help") {
         std::cout << usage;
         return StatusClean;
+    }
+    if (!words.empty() && words[0] == "repeats") {
+        return RunRepeats(std::vector<std::string>(words.begin() + 1, words.end()), std::cout);
     }
     std::optional<Arguments> arguments = Parse(words);
     if (!arguments) return StatusError;
