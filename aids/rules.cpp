@@ -22,6 +22,10 @@ const Rule* const allRules[] = {
     &Rules::MenuColonFieldMissing,
     &Rules::MenuColonFieldDiffers,
     &Rules::MenuCodePartTakenOver,
+    // Last, so that reports which number the rules keep the numbers of the others.
+    &Rules::StandardSectionCreated,
+    &Rules::StandardEntryCreated,
+    &Rules::ReferenceReplacesValue,
 };
 
 } // namespace

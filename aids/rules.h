@@ -39,6 +39,18 @@ inline constexpr Rule ReferencePairUnbalancedQuotes{
 inline constexpr Rule Inserted{
     "inserted", "The translation lacked this line; i-Merge carried it over from the original."};
 
+// "#-#".
+inline constexpr Rule StandardSectionCreated{
+    "standard-section-created",
+    "The translation's first line was not [STANDARD]; \"#-#\" put the standard section here "
+    "for the standard entry it made."};
+inline constexpr Rule StandardEntryCreated{
+    "standard-entry-created",
+    "\"#-#\" made this standard entry of a text that {0} entries held; they refer to it now."};
+inline constexpr Rule ReferenceReplacesValue{
+    "reference-replaces-value",
+    "\"#-#\" replaced the entry's text by a reference to the standard entry that holds it now."};
+
 // Mask files, "i-Check".
 inline constexpr Rule MaskHeaderTooShort{
     "mask-header-too-short",

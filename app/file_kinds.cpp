@@ -4,6 +4,7 @@
 #include "aids/intl_msk.h"
 #include "aids/intlappl.h"
 #include "aids/intldia2.h"
+#include "aids/standard_entries.h"
 #include "app/paths.h"
 
 #include <algorithm>
@@ -18,10 +19,10 @@ namespace {
 constexpr FileKindRow fileKinds[] = {
     {FileKind::Mask, "MSK", CheckMask, nullptr, nullptr, false, false, LineColouring::Mask},
     {FileKind::Menu, "MNU", CheckMenu, MergeMenu, nullptr, true, false, LineColouring::Menu},
-    {FileKind::DialogIni, "DIALOG.INI", CheckEntries, MergeEntries, nullptr, true, true,
-     LineColouring::DialogText},
-    {FileKind::DialogCprIni, "DIALOGCPR.INI", CheckEntries, MergeEntries, nullptr, true, true,
-     LineColouring::DialogText},
+    {FileKind::DialogIni, "DIALOG.INI", CheckEntries, MergeEntries, OfferStandardEntries, true,
+     true, LineColouring::DialogText},
+    {FileKind::DialogCprIni, "DIALOGCPR.INI", CheckEntries, MergeEntries, OfferStandardEntries,
+     true, true, LineColouring::DialogText},
     {FileKind::DialogProgIni, "DIALOGPROG.INI", nullptr, MergeEntries, nullptr, true, false,
      LineColouring::DialogText},
     {FileKind::Other, nullptr, nullptr, nullptr, nullptr, false, false, LineColouring::None},

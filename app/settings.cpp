@@ -1,12 +1,12 @@
 #include "app/settings.h"
 
 #include "app/paths.h"
+#include "documents/file_io.h"
+#include "documents/safe_write.h"
 
 #include <climits>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -132,16 +132,14 @@ Location Locate(const std::string& text, const std::vector<Line>& lines, std::st
 
 enum class FileState { Read, Missing, Unreadable };
 
+// Only a regular file is read: a named pipe in its place would wait for a
+// writer, a device might never end.
 FileState ReadWholeFile(const std::string& file, std::string& content) {
     std::error_code error;
     const auto status = std::filesystem::status(NativePath(file), error);
     if (status.type() == std::filesystem::file_type::not_found) return FileState::Missing;
-    if (error || std::filesystem::is_directory(status)) return FileState::Unreadable;
-    std::ifstream in(NativePath(file), std::ios::binary);
-    if (!in) return FileState::Unreadable;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return FileState::Unreadable;
-    return FileState::Read;
+    if (error || !std::filesystem::is_regular_file(status)) return FileState::Unreadable;
+    return ReadRegularFile(file, content) ? FileState::Read : FileState::Unreadable;
 }
 
 // The value of a key as the program sees it: quotes around the whole value are
@@ -166,7 +164,30 @@ bool FindValue(const std::string& file, const char* section, const char* key, st
     return true;
 }
 
-bool HasLineBreak(const char* text) { return std::strpbrk(text, "\r\n") != nullptr; }
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+
+// A key reads back only as a key line: not empty, no line break, no "=" (the
+// first one ends the key), and not taken for a section header or a comment.
+bool KeyReadsBack(std::string_view key) {
+    return !key.empty() && !HasLineBreak(key) && key.find('=') == key.npos && key.front() != '[' &&
+           key.front() != ';';
+}
+
+// A section name reads back when it is not empty and holds no line break and no
+// "]", which would end it early for other readers of the format.
+bool SectionReadsBack(std::string_view section) {
+    return !section.empty() && !HasLineBreak(section) && section.find(']') == section.npos;
+}
+
+// A value is read without the blanks around it and without quotes around the
+// whole of it; such a value is written in quotes so that it reads back as it is.
+std::string ValueAsWritten(std::string_view value) {
+    const bool blankAtEnd = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    if (blankAtEnd || quoted) return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
 
 } // namespace
 
@@ -208,13 +229,12 @@ bool WriteProfileText(const std::string& file, const char* section, const char* 
     if (!section || !key || !value) return false;
     const std::string_view sectionName = Trim(section);
     const std::string_view keyName = Trim(key);
-    // A line break would split the entry and plant other lines in the file; a '='
-    // in the key or a ']' in the section name could not be read back.
-    if (sectionName.empty() || keyName.empty() || HasLineBreak(section) || HasLineBreak(key) ||
-        HasLineBreak(value) || keyName.find('=') != std::string_view::npos ||
-        sectionName.find(']') != std::string_view::npos) {
+    // What would not read back is refused rather than written: a line break would
+    // split the entry and plant other lines in the file.
+    if (!SectionReadsBack(sectionName) || !KeyReadsBack(keyName) || HasLineBreak(value)) {
         return false;
     }
+    const std::string written = ValueAsWritten(value);
 
     std::string content;
     const FileState state = ReadWholeFile(file, content);
@@ -224,12 +244,12 @@ bool WriteProfileText(const std::string& file, const char* section, const char* 
 
     const std::vector<Line> lines = SplitLines(content);
     const Location where = Locate(content, lines, sectionName, keyName);
-    const std::string entry = std::string(keyName) + "=" + value;
+    const std::string entry = std::string(keyName) + "=" + written;
     std::string updated;
     if (where.keyFound) {
         const Line& line = lines[where.keyLine];
         updated =
-            content.substr(0, where.key.afterEquals) + value + content.substr(line.contentEnd);
+            content.substr(0, where.key.afterEquals) + written + content.substr(line.contentEnd);
     } else if (where.sectionFound) {
         const Line& last = lines[where.lastLineOfSection];
         const bool lastHasLineEnd = last.end > last.contentEnd;
@@ -248,11 +268,9 @@ bool WriteProfileText(const std::string& file, const char* section, const char* 
     }
 
     if (state == FileState::Read && updated == content) return true;
-    std::ofstream out(NativePath(file), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(updated.data(), static_cast<std::streamsize>(updated.size()));
-    out.close();
-    return !out.fail();
+    // A settings file cut by a failed write would lose the remembered paths: the
+    // old file stays until the new one is whole.
+    return WriteFileSafely(file, updated, NewFileMode()) == WriteResult::Written;
 }
 
 int ReadSettingText(const char* section, const char* key, const char* defaultValue, char* buffer,
@@ -264,6 +282,6 @@ int ReadSettingInt(const char* section, const char* key, int defaultValue) {
     return ReadProfileInt(SettingsFilePath(), section, key, defaultValue);
 }
 
-void WriteSettingText(const char* section, const char* key, const char* value) {
-    WriteProfileText(SettingsFilePath(), section, key, value);
+bool WriteSettingText(const char* section, const char* key, const char* value) {
+    return WriteProfileText(SettingsFilePath(), section, key, value);
 }

@@ -16,8 +16,13 @@ int ReadSettingText(const char* section, const char* key, const char* defaultVal
 // Reads an integer (leading decimal digits of the value, optional sign).
 int ReadSettingInt(const char* section, const char* key, int defaultValue);
 // Writes a key, replacing it in place or adding it, creating the section and the
-// file as needed; every other line of the file stays as it was.
-void WriteSettingText(const char* section, const char* key, const char* value);
+// file as needed; every other line of the file stays as it was, and the file is
+// replaced only once its new content is whole. A value with blanks at an end or
+// in quotes is written in quotes, so that it reads back as it was given. False
+// when the write failed, or when it was refused because it would not read back:
+// a line break anywhere, an empty name, a key with "=" or beginning with "[" or
+// ";", a section name with "]".
+bool WriteSettingText(const char* section, const char* key, const char* value);
 
 // The same, on a named file.
 int ReadProfileText(const std::string& file, const char* section, const char* key,

@@ -7,6 +7,7 @@
 #include "batch/formats.h"
 #include "batch/pair_run.h"
 #include "text/cp1252.h"
+#include "batch/repeats.h"
 
 #include <filesystem>
 #include <iostream>
@@ -28,9 +29,10 @@ const char usage[] = R"(Usage:
       "i-Check" and prints the marks.
   verbodex-batch merge ORIGINAL TRANSLATION [--output FILE] [--format FORMAT]
       Loads the pair, runs "i-Merge", prints the marks and, when the merge
-      changed the translation, saves it as "Save" does (with a backup); with
-      --output it writes FILE instead (no backup). "i-Merge" does nothing for
-      mask files: nothing is saved or written for them.
+      changed the translation, saves it as "Save" does (with a backup; a save
+      without one says so on standard error); with --output it writes FILE
+      instead (no backup). A file is replaced only once its new content is whole.
+      "i-Merge" does nothing for mask files: nothing is saved or written for them.
   verbodex-batch check|merge ORIGINAL_DIR TRANSLATION_DIR [--format FORMAT]
       Folder mode, when ORIGINAL is a folder: every regular file directly in
       ORIGINAL_DIR that the command serves (check: DIALOG.INI, DIALOGCPR.INI,
@@ -41,6 +43,14 @@ const char usage[] = R"(Usage:
       counts as red; files only in the translation folder are ignored.
   verbodex-batch colour FILE [--format FORMAT]
       Loads FILE as the translation and prints the marks of "i-Color".
+  verbodex-batch repeats FILE
+      Loads FILE as the translation and, for DIALOG.INI and DIALOGCPR.INI,
+      prints each value that "#-#" would offer (one that at least two entries
+      hold) once, in the order of its first entry, as COUNT<TAB>NAME<TAB>VALUE:
+      how many entries hold it, the name the dialog proposes, the value; in
+      UTF-8. Other files print nothing; no file is changed. It takes no option:
+      --format and --output do not apply to these lines and are a usage error.
+      Exit status 0, or 2 for a usage error or a file that cannot be read.
   verbodex-batch --help
 
 Each mark is one line, PATH:LINE:FIRST-LAST: COLOUR, with COLOUR one of red,
@@ -51,8 +61,9 @@ and magenta (note) mark; --format github one workflow command for each red
 mark, ::error file=PATH,line=LINE,col=FIRST,endColumn=LAST,title=RULE::SENTENCE.
 Exit status, over all pairs: 0 no line is red, 1 at least one line is red (or
 a translation is missing), 2 a usage error, a file that cannot be read or
-written, or a merge that stopped because the translation is full (nothing is
-saved then); the other pairs still run.
+written, a save declined because the old translation could be kept nowhere (a
+read-only folder without a backup), or a merge that stopped because the
+translation is full (nothing is saved then); the other pairs still run.
 )";
 
 struct Arguments {
@@ -197,6 +208,9 @@ int Main(const std::vector<std::string>& words) {
     if (!words.empty() && words[0] == "--help") {
         std::cout << usage;
         return StatusClean;
+    }
+    if (!words.empty() && words[0] == "repeats") {
+        return RunRepeats(std::vector<std::string>(words.begin() + 1, words.end()), std::cout);
     }
     std::optional<Arguments> arguments = Parse(words);
     if (!arguments) return StatusError;

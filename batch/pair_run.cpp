@@ -62,7 +62,15 @@ bool Save(const PairRequest& request, PairReport& report) {
     } else {
         outcome = SaveTranslation(false);
     }
-    if (outcome.Saved()) return true;
+    if (outcome.Saved()) {
+        // Saved, but the previous content is in no backup: one line on standard
+        // error to say so, which is no error.
+        if (outcome.result != SaveResult::Saved) {
+            std::cerr << "verbodex-batch: " << outcome.path << ": " << ReasonOf(outcome.result)
+                      << "\n";
+        }
+        return true;
+    }
     TellError(report.errors, "cannot write " + outcome.path + ": " + ReasonOf(outcome.result));
     return false;
 }

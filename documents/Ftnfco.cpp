@@ -2,10 +2,9 @@
 
 #include "app/app_state.h"
 #include "app/paths.h"
+#include "documents/safe_write.h"
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -29,8 +28,11 @@ void ftnfco(std::int16_t& status, const char* source, int sourceLength, const ch
     std::string from;
     std::string to;
     if (!TakeName(source, sourceLength, from) || !TakeName(target, targetLength, to)) return;
-    std::error_code error;
-    const bool copied = std::filesystem::copy_file(
-        NativePath(from), NativePath(to), std::filesystem::copy_options::overwrite_existing, error);
-    if (copied && !error) status = CopyDone;
+    // A new target gets the source's permissions, an existing one keeps its own.
+    // It is replaced only once the copy is whole, so that a failed copy leaves an
+    // older copy as it was.
+    std::string bytes;
+    unsigned mode = 0;
+    if (!ReadRegularFile(from, bytes, &mode)) return;
+    if (WriteFileSafely(to, bytes, mode) == WriteResult::Written) status = CopyDone;
 }

@@ -15,8 +15,9 @@ const char* const FileFilterList[2 * FileFilterCount] = {
     "*.ini",
     "Maskendateien (*.msk)",
     "*.msk",
-    "Men\xFC"
-    "dateien (*.mnu)",
+    // In parentheses: one text written in two pieces, not two texts.
+    ("Men\xFC"
+     "dateien (*.mnu)"),
     "*.mnu",
     "Alle Dateien (*.*)",
     "*.*",

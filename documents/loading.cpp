@@ -29,6 +29,8 @@ namespace {
 constexpr int FirstLineCapacity = 256;
 // A mask translation whose first line is this short is not treated as a mask.
 constexpr int ShortestMaskHeader = 9;
+// Files are read in pieces of this size.
+constexpr std::size_t ReadPiece = 65536;
 
 struct Document {
     bool opened = false;
@@ -54,11 +56,18 @@ LoadOutcome ReadDocument(const std::string& path, Document& document) {
     document.opened = true;
     LoadResult cut = LoadResult::LoadedWhole;
     try {
-        // One byte beyond the capacity tells a file that is too large.
-        document.bytes.resize(static_cast<std::size_t>(LoadCapacity) + 1);
-        const std::size_t read = std::fread(document.bytes.data(), 1, document.bytes.size(), file);
+        // One byte beyond the capacity tells a file that is too large. The buffer
+        // grows with the file instead of taking the whole capacity for every load.
+        const std::size_t most = static_cast<std::size_t>(LoadCapacity) + 1;
+        while (document.bytes.size() < most) {
+            const std::size_t used = document.bytes.size();
+            const std::size_t wanted = std::min(ReadPiece, most - used);
+            document.bytes.resize(used + wanted);
+            const std::size_t read = std::fread(document.bytes.data() + used, 1, wanted, file);
+            document.bytes.resize(used + read);
+            if (read < wanted) break;
+        }
         if (std::ferror(file)) cut = LoadResult::ReadError;
-        document.bytes.resize(read);
     } catch (const std::bad_alloc&) {
         document.bytes.clear();
         cut = LoadResult::ReadError;

@@ -26,11 +26,17 @@
 #define VERBODEX_SAVE_RESULTS(ROW)                                                                 \
     ROW(Saved, "saved")                                                                            \
     ROW(SavedWithoutBackup, "saved, but the previous content could not be kept in a backup")       \
+    ROW(SavedWithoutBackupOverLoadedFile,                                                          \
+        "saved without a backup: the backup's name is that of a loaded file, which was left as "   \
+        "it was")                                                                                  \
     ROW(Cancelled, "no file was chosen")                                                           \
     ROW(PathTooLong, "path longer than 259 characters")                                            \
     ROW(Declined, "declined: the translation was not loaded whole, and saving over its file "      \
                   "would lose the rest")                                                           \
+    ROW(DeclinedNothingKept, "declined: the previous content could be kept neither in a backup "   \
+                             "nor in a temporary file beside it")                                  \
     ROW(CannotOpen, "cannot open it for writing")                                                  \
+    ROW(NotRegularFile, "is not a regular file")                                                   \
     ROW(OutOfMemory, "out of memory")                                                              \
     ROW(NothingToSave, "the translation pane is empty; nothing to save")                           \
     ROW(TextTooLong, "the text is longer than 1000000 bytes; the file was left unchanged")         \
@@ -61,7 +67,8 @@ struct SaveOutcome {
 
     // The file holds the pane's text.
     bool Saved() const {
-        return result == SaveResult::Saved || result == SaveResult::SavedWithoutBackup;
+        return result == SaveResult::Saved || result == SaveResult::SavedWithoutBackup ||
+               result == SaveResult::SavedWithoutBackupOverLoadedFile;
     }
 };
 

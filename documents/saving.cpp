@@ -5,66 +5,120 @@
 #include "app/paths.h"
 #include "documents/Ftnfco.h"
 #include "documents/basis.h"
+#include "documents/safe_write.h"
 #include "panes/richedit.h"
 #include "platform/platform.h"
 #include "resources/messages.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <string>
+#include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace {
 
 // The longest text a save writes. A longer text is refused whole rather than cut.
 constexpr int SaveCapacity = 1000000;
 
+enum class Backup {
+    Made,
+    // A file saved for the first time has no previous content.
+    NothingToKeep,
+    NotMade,
+    // Its name is that of a loaded file (or of the target), which it would replace.
+    OverLoadedFile,
+};
+
+// Whether `path` names the loaded original, the loaded translation or the
+// save's target.
+bool NamesLoadedFile(const std::string& path, const std::string& target) {
+    const std::string original = PathText(appState.originalPath, appState.originalPathLength);
+    const std::string translation =
+        PathText(appState.translationPath, appState.translationPathLength);
+    return (!original.empty() && SameFile(path, original)) ||
+           (!translation.empty() && SameFile(path, translation)) || SameFile(path, target);
+}
+
 // The previous content survives beside the file, its last three characters
-// replaced by "bak" (DIALOG.INI -> DIALOG.bak). The save goes on whether or not
-// the copy worked; a file saved for the first time has nothing to keep. Only an
-// ordinary file is copied; a device such as /dev/zero would never end. Returns
-// false when there was a previous content and it was not kept.
-bool MakeBackup(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(NativePath(path), error)) return true;
-    if (path.size() < 3) return false;
+// replaced by "bak" (DIALOG.INI -> DIALOG.bak); a new backup replaces an older
+// one only once it is whole.
+Backup MakeBackup(const std::string& path, bool exists) {
+    if (!exists) return Backup::NothingToKeep;
+    if (path.size() < 3) return Backup::NotMade;
     std::string backup = path;
     backup.replace(backup.size() - 3, 3, "bak");
+    if (NamesLoadedFile(backup, path)) return Backup::OverLoadedFile;
     std::int16_t status = 0;
     const int length = static_cast<int>(path.size());
     ftnfco(status, path.c_str(), length, backup.c_str(), length);
-    return status == 0;
-}
-
-// Opens the target for writing without cutting it (creating it when it does not
-// exist), so that a save that stops before writing leaves an existing file as it
-// was. A folder does not open.
-bool TargetOpens(const std::string& path) {
-    std::error_code error;
-    if (path.empty() || std::filesystem::is_directory(NativePath(path), error)) return false;
-    std::FILE* file = OpenNativeFile(path, "ab");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
-}
-
-// Writes the bytes as the whole new content of the file. False when the file did
-// not take all of them.
-bool WriteWhole(const std::string& path, const char* bytes, std::size_t count) {
-    std::FILE* file = OpenNativeFile(path, "wb");
-    if (file == nullptr) return false;
-    bool written = std::fwrite(bytes, 1, count, file) == count;
-    written = std::fflush(file) == 0 && written;
-    return std::fclose(file) == 0 && written;
+    return status == 0 ? Backup::Made : Backup::NotMade;
 }
 
 // Shows the failure's message and gives back its outcome.
 SaveOutcome Refuse(MessageId message, SaveResult result, const std::string& target) {
     ShowMessage(message);
     return {result, target};
+}
+
+SaveOutcome Refuse(WriteResult result, const std::string& target) {
+    switch (result) {
+    case WriteResult::Written:
+        break;
+    case WriteResult::CannotOpen:
+        return Refuse(MessageId::TargetDoesNotOpen, SaveResult::CannotOpen, target);
+    case WriteResult::NotRegularFile:
+        return Refuse(MessageId::TargetDoesNotOpen, SaveResult::NotRegularFile, target);
+    case WriteResult::NotWrittenWhole:
+        break;
+    }
+    return Refuse(MessageId::TargetNotWrittenWhole, SaveResult::NotWrittenWhole, target);
+}
+
+// The pane's text, written beside the target and not yet in place.
+struct PreparedSave {
+    std::unique_ptr<char[]> buffer;
+    std::size_t count = 0;
+    StagedWrite staged;
+
+    std::string_view Text() const { return {buffer.get(), count}; }
+};
+
+// Everything that can refuse a save is looked at before anything is touched: the
+// target opens for writing, the pane yields a text that fits, the text is whole
+// on disk beside the target. The outcome is Saved when the save may go on.
+SaveOutcome Prepare(const std::string& target, PreparedSave& save) {
+    WriteTarget file;
+    const WriteResult found = FindWriteTarget(target, file);
+    if (found != WriteResult::Written) return Refuse(found, target);
+
+    // Room for one byte more than a save may write (two for the terminating NUL of
+    // the window-text fallback), so that a longer text shows itself.
+    // Left uninitialised: only what the pane hands out is ever read.
+    save.buffer.reset(new (std::nothrow) char[static_cast<std::size_t>(SaveCapacity) + 2]);
+    if (!save.buffer) {
+        return Refuse(MessageId::SaveBufferNotObtained, SaveResult::OutOfMemory, target);
+    }
+    std::int32_t count =
+        RichEdit_StreamOutText(TranslationPane, save.buffer.get(), SaveCapacity + 1);
+    if (count <= 0) count = RichEdit_GetText(TranslationPane, save.buffer.get(), SaveCapacity + 2);
+    if (count <= 0) return Refuse(MessageId::PaneYieldsNoText, SaveResult::NothingToSave, target);
+    if (count > SaveCapacity) {
+        return Refuse(MessageId::TextTooLongToSave, SaveResult::TextTooLong, target);
+    }
+    save.count = static_cast<std::size_t>(count);
+
+    const WriteResult staged = StageWrite(file, save.Text(), NewFileMode(), save.staged);
+    if (staged != WriteResult::Written) return Refuse(staged, target);
+    return {SaveResult::Saved, target};
+}
+
+SaveOutcome Commit(PreparedSave& save, const std::string& target) {
+    const WriteResult written = CommitWrite(save.staged, save.Text());
+    if (written != WriteResult::Written) return Refuse(written, target);
+    return {SaveResult::Saved, target};
 }
 
 } // namespace
@@ -76,28 +130,10 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 SaveOutcome WriteTranslation(const std::string& target) {
-    if (!TargetOpens(target)) {
-        return Refuse(MessageId::TargetDoesNotOpen, SaveResult::CannotOpen, target);
-    }
-
-    // Room for one byte more than a save may write (two for the terminating NUL of
-    // the window-text fallback), so that a longer text shows itself.
-    std::vector<char> buffer;
-    try {
-        buffer.resize(static_cast<std::size_t>(SaveCapacity) + 2);
-    } catch (const std::bad_alloc&) {
-        return Refuse(MessageId::SaveBufferNotObtained, SaveResult::OutOfMemory, target);
-    }
-    std::int32_t count = RichEdit_StreamOutText(TranslationPane, buffer.data(), SaveCapacity + 1);
-    if (count <= 0) count = RichEdit_GetText(TranslationPane, buffer.data(), SaveCapacity + 2);
-    if (count <= 0) return Refuse(MessageId::PaneYieldsNoText, SaveResult::NothingToSave, target);
-    if (count > SaveCapacity) {
-        return Refuse(MessageId::TextTooLongToSave, SaveResult::TextTooLong, target);
-    }
-    if (!WriteWhole(target, buffer.data(), static_cast<std::size_t>(count))) {
-        return Refuse(MessageId::TargetNotWrittenWhole, SaveResult::NotWrittenWhole, target);
-    }
-    return {SaveResult::Saved, target};
+    PreparedSave save;
+    const SaveOutcome prepared = Prepare(target, save);
+    if (!prepared.Saved()) return prepared;
+    return Commit(save, target);
 }
 
 SaveOutcome SaveTranslation(bool saveAs) {
@@ -122,13 +158,28 @@ SaveOutcome SaveTranslation(bool saveAs) {
         return {SaveResult::Declined, target};
     }
 
-    const bool backedUp = MakeBackup(target);
-    SaveOutcome outcome = WriteTranslation(target);
+    PreparedSave save;
+    const SaveOutcome prepared = Prepare(target, save);
+    if (!prepared.Saved()) return prepared;
+    const Backup backup = MakeBackup(target, save.staged.target.exists);
+    // Written in place (no temporary file in the folder, a hard link, a file of
+    // another user) with no backup, a failure in the middle would leave the old
+    // text nowhere: the translator decides.
+    if (save.staged.inPlace && backup != Backup::Made &&
+        ShowMessage(MessageId::SaveWithoutAnyCopy) != IDYES) {
+        DiscardWrite(save.staged);
+        return {SaveResult::DeclinedNothingKept, target};
+    }
+    SaveOutcome outcome = Commit(save, target);
     // A failed write leaves the text marked as changed: it is not safely on disk.
     if (!outcome.Saved()) return outcome;
     appState.modified = 0;
     // The file now holds exactly the pane's text, nothing of it is lost any more.
     if (overLoadedFile) appState.translationCut = 0;
-    if (!backedUp) outcome.result = SaveResult::SavedWithoutBackup;
+    if (backup == Backup::NotMade) outcome.result = SaveResult::SavedWithoutBackup;
+    if (backup == Backup::OverLoadedFile) {
+        outcome.result = SaveResult::SavedWithoutBackupOverLoadedFile;
+        ShowMessage(MessageId::BackupNameIsLoadedFile);
+    }
     return outcome;
 }

@@ -5,11 +5,17 @@
 
 #include <string>
 
-// Command 1008 (save in place) or 1023 (save as).
+// Command 1008 (save in place) or 1023 (save as). Nothing is touched before
+// every check that can refuse the save has passed; the backup is then made, and
+// the file replaced, each only once its new content is whole on disk (see
+// documents/safe_write.h). A backup whose name is that of a loaded file is not
+// made; the save goes on and says so. Where the file must be written in place
+// (its folder takes no temporary file, it has further hard links, it belongs to
+// another user) and no backup was made, the save asks first.
 SaveOutcome SaveTranslation(bool saveAs);
 
-// Writes the translation pane's text as the whole content of `target`, without
-// a backup; a failure is told in the save's message box.
+// Writes the translation pane's text as the whole content of `target` as the
+// save does, but without a backup; a failure is told in the save's message box.
 SaveOutcome WriteTranslation(const std::string& target);
 
 // Whether two paths name the same file.

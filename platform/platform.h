@@ -81,6 +81,39 @@ struct WindowProcedures {
     void (*minTrackSize)(int& width, int& height) = nullptr;
 };
 
+// The program's modal dialogs (StandardEntryDialog) are built from templates
+// like MainWindow, and their messages go to procedures the program hands over
+// with the template, as a dialog procedure of the window system would receive
+// them. The procedures see the running dialog through this: its controls by id,
+// the parameter it was started with, and its end. The platform knows no id of
+// any dialog; the template says what to build.
+using DialogParameter = std::intptr_t;
+
+class Dialog {
+  public:
+    // Text of a control of the dialog; nothing for an unknown id.
+    virtual void SetItemText(int id, const std::string& text) = 0;
+    virtual std::string GetItemText(int id) = 0;
+    // Ends the dialog once its procedure returns; RunModalDialog gives `result`.
+    virtual void End(int result) = 0;
+    // What RunModalDialog was given for the procedures.
+    virtual DialogParameter Parameter() = 0;
+
+  protected:
+    ~Dialog() = default;
+};
+
+struct DialogProcedures {
+    // Creation, once the controls exist (WM_INITDIALOG). True: the first control
+    // that takes the focus, in the template's order, gets it.
+    bool (*initDialog)(Dialog& dialog) = nullptr;
+    // A command (WM_COMMAND): a button's click is its id; Esc and the close box
+    // are IDCANCEL. True when it was one of the program's.
+    bool (*command)(Dialog& dialog, std::uint32_t command) = nullptr;
+};
+
+struct WindowTemplate;
+
 struct Rect {
     std::int32_t left = 0;
     std::int32_t top = 0;
@@ -179,6 +212,12 @@ class Platform {
     virtual bool OpenFileDialog(const FileDialogRequest& request, std::string& chosen) = 0;
     virtual bool SaveFileDialog(const FileDialogRequest& request, std::string& chosen) = 0;
     virtual void Beep() = 0;
+    // Runs a modal dialog built from `form`, in the language of MainWindow, owned
+    // by MainWindow and centred on the screen, and hands its messages to
+    // `procedures` until they end it. Returns the result they ended it with; -1
+    // when the dialog could not be created.
+    virtual int RunModalDialog(const WindowTemplate& form, const DialogProcedures& procedures,
+                               DialogParameter parameter) = 0;
 
     // Commands to MainWindow: sent runs the command now, nested, and returns when
     // it has finished; posted runs it after the current command, in order.

@@ -35,6 +35,17 @@ constexpr MessageRow messages[] = {
      "bersetzungsdatei wurde beim Laden nicht vollst\xE4ndig gelesen. Beim Speichern geht der "
      "nicht geladene Rest der Datei verloren. Trotzdem speichern?",
      "Verbodex", MB_YESNO | MB_ICONWARNING, true},
+    {MessageId::SaveWithoutAnyCopy,
+     "Die bisherige Fassung der Zieldatei kann weder als Sicherungskopie noch als tempor\xE4re "
+     "Datei in ihrem Ordner aufbewahrt werden. Schl\xE4gt das Speichern fehl, geht sie verloren. "
+     "Trotzdem speichern?",
+     "Verbodex", MB_YESNO | MB_ICONWARNING, true},
+    {MessageId::BackupNameIsLoadedFile,
+     "Die \xDC"
+     "bersetzung wurde ohne Sicherungskopie gespeichert: Die Sicherungsdatei tr\xE4gt den Namen "
+     "einer geladenen Datei und h\xE4tte diese \xFC"
+     "berschrieben.",
+     "Verbodex", MB_ICONWARNING, true},
     {MessageId::TargetDoesNotOpen,
      "Zieldatei kann nichtge\xF6"
      "ffnet werden!",
@@ -55,8 +66,9 @@ static_assert(std::size(messages) == static_cast<std::size_t>(MessageId::Count),
 
 // In the order of MessagePart.
 constexpr const char* messageParts[] = {
-    "gr\xF6\xDF"
-    "er als 1.000.000 Bytes",
+    // In parentheses: one text written in two pieces, not two texts.
+    ("gr\xF6\xDF"
+     "er als 1.000.000 Bytes"),
     "enth\xE4lt ein NUL-Zeichen",
     "Lesefehler",
     "zu lang f\xFCr das Textfeld",

@@ -19,6 +19,11 @@ enum class MessageId {
     TranslationNotLoadedWhole,
     // Saving over a translation that was not loaded whole.
     SaveOverCutFile,
+    // Saving where the old content could be kept neither in a backup nor in a
+    // temporary file (a read-only folder without a backup).
+    SaveWithoutAnyCopy,
+    // The save went on without its backup, whose name is that of a loaded file.
+    BackupNameIsLoadedFile,
     // The save's failures.
     TargetDoesNotOpen,
     SaveBufferNotObtained,

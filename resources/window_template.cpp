@@ -127,6 +127,10 @@ int MulDiv(int a, int b, int c) {
 
 const WindowTemplate& MainWindowTemplate() { return mainWindow; }
 
+const char* TitleOf(const WindowTemplate& form, bool german) {
+    return german && form.titleGerman != nullptr ? form.titleGerman : form.title;
+}
+
 ResolvedControl ResolveControl(const ControlTemplate& control, bool german) {
     ResolvedControl resolved{};
     resolved.id = control.id;

@@ -1,7 +1,7 @@
-// Window templates as data: every control of MainWindow with its id, kind,
-// captions, position in dialog units and initial state. Both platforms build
-// their window from this, so the headless window has exactly the controls the
-// real one has.
+// Window templates as data: every control of MainWindow (and of the program's
+// modal dialogs) with its id, kind, captions, position in dialog units and
+// initial state. Both platforms build their windows from this, so the headless
+// window has exactly the controls the real one has.
 #pragma once
 
 enum class ControlKind { Edit, PushButton, Static, CheckBox, RichEdit, UpDown };
@@ -23,6 +23,13 @@ enum ControlStyle : unsigned {
     // Shows a file path, which is held in the file system's encoding rather than
     // in the documents' code page.
     StylePathField = 1u << 8,
+    // The push button Enter presses, unless the focus is on another push button.
+    StyleDefaultButton = 1u << 9,
+    // An edit field in which every character is upper case (by the Windows-1252
+    // case pairs), whether typed, pasted or set.
+    StyleUpperCase = 1u << 10,
+    // A static text centred in its rectangle, its words wrapped.
+    StyleCentred = 1u << 11,
 };
 
 struct ControlTemplate {
@@ -42,7 +49,12 @@ struct WindowTemplate {
     int fontPoints;
     const ControlTemplate* controls;
     int controlCount;
+    // The German title where it differs from `title`; nullptr where it does not.
+    const char* titleGerman = nullptr;
 };
+
+// The title of the template in one language version.
+const char* TitleOf(const WindowTemplate& form, bool german);
 
 struct ResolvedControl {
     int id;

@@ -13,6 +13,11 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   python3 python3-jsonschema
   g++-mingw-w64-x86-64-posix googletest wine64
+  # The fuzz preset: clang and its runtimes (libFuzzer, the sanitizers and
+  # FuzzedDataProvider.h come with libclang-rt-14-dev on Debian 12).
+  clang libclang-rt-14-dev
+  # The tests of files owned by other users run the batch tool with setpriv.
+  util-linux
 )
 
 missing=()

@@ -1,16 +1,20 @@
 // Golden cases of the aids. Each folder under data/aids holds an original and a
-// translation, the file kind, the command ("check" or "merge"), the translation
-// expected afterwards and the expected colour letter of every line of both
-// panes. A line of more than one colour ('?') is then given character by
-// character, its line end included, as "original 3: ..RRR." (1-based line).
-// Every case runs twice, with CR LF and with LF line ends, and must give the
-// same result. On a mismatch the actual results are written beside the
-// expected ones as *.new files.
+// translation, the file kind, the command ("check", "merge" or "standard", the
+// last with the file "answers": one answer to its dialog a line, "yes", "yes
+// NAME", "ok", "no", "next" or "cancel"), the translation expected afterwards
+// and the expected colour letter of every line of both panes. A line of more
+// than one colour ('?') is then given character by character, its line end
+// included, as "original 3: ..RRR." (1-based line). Every case runs twice, with
+// CR LF and with LF line ends, and must give the same result. On a mismatch the
+// actual results are written beside the expected ones as *.new files.
 #include "app/control_ids.h"
 #include "headless_fixture.h"
+#include "resources/standard_entry_dialog.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -89,9 +93,24 @@ TEST_P(AidsGolden, MatchesExpectedTextAndColours) {
     appState.fileKind = static_cast<FileKind>(std::stoi(ReadFile(folder / "kind")));
     std::string command = ReadFile(folder / "command");
     command = command.substr(0, command.find_first_of(" \r\n"));
-    ASSERT_TRUE(command == "check" || command == "merge") << command;
+    ASSERT_TRUE(command == "check" || command == "merge" || command == "standard") << command;
+    if (command == "standard") {
+        std::istringstream answers(WithLf(ReadFile(folder / "answers")));
+        for (std::string answer; std::getline(answers, answer);) {
+            const std::string word = answer.substr(0, answer.find(' '));
+            std::optional<std::string> name;
+            if (answer.size() > word.size()) name = answer.substr(word.size() + 1);
+            const int button = word == "yes"    ? IDYES
+                               : word == "ok"   ? IDOK
+                               : word == "no"   ? IDNO
+                               : word == "next" ? IdEntryNext
+                                                : IDCANCEL;
+            platform.dialogAnswers.push_back(DialogAnswer{button, name});
+        }
+    }
 
-    platform.SendCommand(MakeCommand(command == "check" ? IdCheck : IdMerge));
+    const int id = command == "check" ? IdCheck : command == "merge" ? IdMerge : IdStandardEntries;
+    platform.SendCommand(MakeCommand(id));
 
     const std::string translation = WithLf(platform.GetControlText(TranslationPane));
     const std::string colours =

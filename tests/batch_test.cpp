@@ -9,12 +9,18 @@
 #include "run_program.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
 #include <string>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -32,9 +38,16 @@ struct RunResult {
     int status = -1;
 };
 
-RunResult RunBatch(const fs::path& directory, const std::vector<std::string>& args) {
+// `prefix` runs the program under another one (another user, a time limit).
+RunResult RunBatch(const fs::path& directory, const std::vector<std::string>& args,
+                   const std::vector<std::string>& prefix = {}) {
+    std::vector<std::string> words(prefix.begin(), prefix.end());
+    words.push_back(VERBODEX_BATCH);
+    words.insert(words.end(), args.begin(), args.end());
+    const std::string program = words.front();
+    words.erase(words.begin());
     RunResult result;
-    result.status = RunProgram(directory, VERBODEX_BATCH, args, directory / "batch_stdout.txt",
+    result.status = RunProgram(directory, program, words, directory / "batch_stdout.txt",
                                directory / "batch_stderr.txt");
     result.out = ReadAll(directory / "batch_stdout.txt");
     result.err = ReadAll(directory / "batch_stderr.txt");
@@ -310,6 +323,89 @@ TEST(BatchMerge, writesOnlyTheFileItShould) {
                 EXPECT_FALSE(fs::exists(path)) << c.name << ": " << name;
             }
         }
+    }
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+const std::string mergeOriginal = "[A]\r\nX=\"1\"\r\nY=\"2\"\r\n";
+const std::string mergeTranslation = "[A]\r\nX=\"one\"\r\n";
+const std::string merged = mergeTranslation + "Y=\"2\"\r\n";
+
+TEST(BatchMerge, anOriginalNamedLikeTheBackup_isLeftAsItWas_andAPipeIsNoOutput) {
+    ScratchDirectory scratch("merge-original-bak");
+    WriteAll(scratch.path() / "DIALOG.bak", mergeOriginal);
+    WriteAll(scratch.path() / "DIALOG.INI", mergeTranslation);
+    RunResult result = RunBatch(scratch.path(), {"merge", "DIALOG.bak", "DIALOG.INI"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.bak"), mergeOriginal);
+    EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.INI"), merged);
+    EXPECT_EQ(result.err, "verbodex-batch: DIALOG.INI: saved without a backup: the backup's "
+                          "name is that of a loaded file, which was left as it was\n");
+
+    // A named pipe without a reader is refused at once instead of waited on.
+    ASSERT_EQ(::mkfifo((scratch.path() / "pipe").c_str(), 0600), 0);
+    result = RunBatch(scratch.path(), {"merge", "DIALOG.bak", "DIALOG.INI", "--output", "pipe"},
+                      {"timeout", "60"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "verbodex-batch: cannot write pipe: is not a regular file\n");
+}
+
+// Files of other users: the batch tool runs as user 4242 with setpriv, which
+// needs the test to run as root (as CI does).
+TEST(BatchMergeAsAnotherUser, keepsTheTranslationAndTheBackupWholeOrAsTheyWere) {
+    if (::geteuid() != 0 || std::system("command -v setpriv >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "needs root and setpriv";
+    }
+    constexpr unsigned user = 4242;
+    constexpr unsigned other = 4343;
+    const std::vector<std::string> asUser = {"setpriv",        "--reuid=4242", "--regid=4242",
+                                             "--clear-groups", "timeout",      "60"};
+    struct Case {
+        const char* name;
+        mode_t folderMode;      // the folder belongs to root, group 4242
+        mode_t translationMode; // the translation belongs to 4242
+        bool backupOfOther;     // DIALOG.bak of user 4343, writable by the group
+        int status;
+        std::string translation, backup; // afterwards; "" for no backup
+    };
+    const Case cases[] = {
+        {"backup of another user", 02775, 0664, true, 0, merged, mergeTranslation},
+        {"read-only translation", 02775, 0444, true, 2, mergeTranslation, "older"},
+        // No backup and no temporary file possible: the editor would ask; No.
+        {"read-only folder", 0755, 0644, false, 2, mergeTranslation, ""},
+    };
+    for (const Case& c : cases) {
+        ScratchDirectory scratch("merge-as-user");
+        const fs::path folder = scratch.path() / "shared";
+        fs::create_directory(folder);
+        WriteAll(folder / "DE_DIALOG.INI", mergeOriginal);
+        WriteAll(folder / "DIALOG.INI", mergeTranslation);
+        ASSERT_EQ(::chown((folder / "DIALOG.INI").c_str(), user, user), 0);
+        ASSERT_EQ(::chmod((folder / "DIALOG.INI").c_str(), c.translationMode), 0);
+        if (c.backupOfOther) {
+            WriteAll(folder / "DIALOG.bak", "older");
+            ASSERT_EQ(::chown((folder / "DIALOG.bak").c_str(), other, user), 0);
+            ASSERT_EQ(::chmod((folder / "DIALOG.bak").c_str(), 0664), 0);
+        }
+        ASSERT_EQ(::chown(folder.c_str(), 0, user), 0);
+        ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+
+        RunResult result = RunBatch(folder, {"merge", "DE_DIALOG.INI", "DIALOG.INI"}, asUser);
+
+        EXPECT_EQ(result.status, c.status) << c.name << ": " << result.err;
+        EXPECT_EQ(ReadAll(folder / "DIALOG.INI"), c.translation) << c.name;
+        EXPECT_EQ(ReadAll(folder / "DIALOG.bak"), c.backup) << c.name;
+        struct stat backup {};
+        if (c.backupOfOther && ::stat((folder / "DIALOG.bak").c_str(), &backup) == 0) {
+            EXPECT_EQ(backup.st_uid, other) << c.name;
+        }
+        std::size_t names = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+            ++names;
+        EXPECT_EQ(names, c.backupOfOther ? 3u : 2u) << c.name << ": a file was left behind";
     }
 }
 

@@ -73,7 +73,7 @@ int RunProgram(const std::filesystem::path& directory, const std::string& progra
         if (outFd < 0 || errFd < 0 || ::chdir(folder.c_str()) != 0) ::_exit(126);
         ::dup2(outFd, STDOUT_FILENO);
         ::dup2(errFd, STDERR_FILENO);
-        ::execv(argv[0], argv.data());
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     int status = 0;

@@ -7,7 +7,8 @@
 #include <vector>
 
 // The program's exit status, or -1 when it did not start or did not exit
-// normally. Each argument reaches the program whole, without a shell.
+// normally. Each argument reaches the program whole, without a shell; a
+// program without a folder is looked up in PATH.
 int RunProgram(const std::filesystem::path& directory, const std::string& program,
                const std::vector<std::string>& arguments, const std::filesystem::path& out,
                const std::filesystem::path& err);

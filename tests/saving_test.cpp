@@ -1,7 +1,9 @@
+#include "documents/file_io.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "documents_fixture.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -49,6 +51,7 @@ TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
         std::string text;
         const char* caption;
         unsigned flags;
+        bool fullDisk = false;
     };
     std::filesystem::create_directory("folder");
     WriteFile("kept.ini", "old\r\n");
@@ -56,8 +59,9 @@ TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
         {"no/folder/a.ini", "x", openError, "Error", MB_ICONWARNING},
         {"folder", "x", openError, "Error", MB_ICONWARNING},
         {"./", "x", openError, "Error", MB_ICONWARNING},
-#ifndef _WIN32 // Windows has no device that refuses every write.
-        {"/dev/full", "x", writeError, "Write Error", MB_ICONHAND},
+#ifndef _WIN32 // Windows has no such device among its files.
+        // A device is not written, even one that would take the bytes.
+        {"/dev/full", "x", openError, "Error", MB_ICONWARNING},
 #endif
         {"kept.ini", "", "Text-Puffer zu klein!", "Error", MB_ICONHAND},
         // 1,000,001 bytes once the line break is CR LF: refused whole, not cut.
@@ -65,13 +69,19 @@ TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
          "Der Text ist zu lang zum Speichern (mehr als 1.000.000 Bytes)! Die Zieldatei wurde "
          "nicht ver\xE4ndert.",
          "Error", MB_ICONHAND},
+        {"kept.ini", "x", writeError, "Write Error", MB_ICONHAND, true},
     };
     for (const Case& c : cases) {
         SetPath(appState.translationPath, appState.translationPathLength, c.path);
         SetPaneText(TranslationPane, c.paneText);
         appState.modified = 1;
         platform.messageBoxes.clear();
+        if (c.fullDisk) {
+            SetFileFaultHook(
+                [](FileStep step, std::size_t&) { return step == FileStep::Write ? ENOSPC : 0; });
+        }
         Save();
+        SetFileFaultHook(nullptr);
         ASSERT_EQ(platform.messageBoxes.size(), 1u) << c.path;
         EXPECT_EQ(platform.messageBoxes[0].text, c.text) << c.path;
         EXPECT_EQ(platform.messageBoxes[0].caption, c.caption) << c.path;
@@ -177,11 +187,14 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
         {"ab", "x", SaveResult::SavedWithoutBackup},
         {"folder", "x", SaveResult::CannotOpen},
         {"no/folder/a.ini", "x", SaveResult::CannotOpen},
-#ifndef _WIN32 // Windows has no device that refuses every write.
-        {"/dev/full", "x", SaveResult::NotWrittenWhole},
+#ifndef _WIN32 // Windows has no such device among its files.
+        {"/dev/full", "x", SaveResult::NotRegularFile},
 #endif
         {"kept.ini", "", SaveResult::NothingToSave},
         {"kept.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
+        // A refused save of a new file leaves no empty file behind.
+        {"empty.ini", "", SaveResult::NothingToSave},
+        {"long.ini", std::string(SaveCapacityForTest + 1, 'x'), SaveResult::TextTooLong},
     };
     for (const Case& c : cases) {
         SetPath(appState.translationPath, appState.translationPathLength, c.path);
@@ -194,6 +207,8 @@ TEST_F(SavingTest, everySaveTellsWhatHappened) {
     }
     EXPECT_EQ(ReadFile("blocked.ini"), "x");
     EXPECT_EQ(ReadFile("ab"), "x");
+    EXPECT_FALSE(std::filesystem::exists("empty.ini"));
+    EXPECT_FALSE(std::filesystem::exists("long.ini"));
 
     // Writing elsewhere makes no backup, and misses none.
     SetPaneText(TranslationPane, "y");

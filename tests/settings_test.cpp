@@ -1,9 +1,12 @@
 #include "app/settings.h"
+#include "documents/file_io.h"
 #include "headless_fixture.h"
 
+#include <cerrno>
 #include <climits>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +97,50 @@ TEST_F(SettingsFileTest, failedOrRefusedWritesLeaveTheFileAsItWas) {
     EXPECT_FALSE(WriteProfileText(file_, "PATH", "ORIG", "x\r\n[OPTIONS]\r\nFONTHEIGHT=1"));
     EXPECT_FALSE(WriteProfileText(file_, "PATH", "OR=IG", "x"));
     EXPECT_EQ(Content(), "[PATH]\nORIG=old\n");
+}
+
+TEST_F(SettingsFileTest, namesThatWouldNotReadBackAreRefusedAndValuesReadBackAsGiven) {
+    Put("[PATH]\nORIG=old\n");
+    const struct {
+        const char *section, *key;
+    } refused[] = {
+        {"PATH", "["},      {"PATH", " [KEY"}, {"PATH", ";note"}, {"PATH", "A=B"},
+        {"PATH", "A\nB"},   {"PATH", ""},      {"PATH", "   "},   {"PA]TH", "ORIG"},
+        {"PA\rTH", "ORIG"}, {"", "ORIG"},      {" \t", "ORIG"},
+    };
+    for (const auto& c : refused) {
+        EXPECT_FALSE(WriteProfileText(file_, c.section, c.key, "v")) << c.section << "/" << c.key;
+    }
+    EXPECT_EQ(Content(), "[PATH]\nORIG=old\n");
+
+    // Blanks at the ends and quotes around the whole survive the reading.
+    const char* values[] = {" lead", "trail\t", "\"quoted\"", "'single'", "\"",
+                            "'x\"",  "",        "a \"b\" c",  " \" "};
+    for (const char* value : values) {
+        EXPECT_TRUE(WriteProfileText(file_, "PATH", "TRANS", value)) << value;
+        EXPECT_EQ(Text("PATH", "TRANS"), value);
+        EXPECT_EQ(Text("PATH", "ORIG"), "old") << value;
+    }
+    // An ordinary value is written as it is.
+    EXPECT_TRUE(WriteProfileText(file_, "PATH", "TRANS", "/a b/DIALOG.INI"));
+    EXPECT_EQ(Content(), "[PATH]\nORIG=old\nTRANS=/a b/DIALOG.INI\r\n");
+}
+
+TEST_F(SettingsFileTest, theFileIsReplacedOnlyWhenTheNewOneIsWhole_andNeverWaitedOn) {
+    Put("[PATH]\r\nORIG=old\r\n");
+    SetFileFaultHook(
+        [](FileStep step, std::size_t&) { return step == FileStep::Write ? ENOSPC : 0; });
+    EXPECT_FALSE(WriteSettingText("PATH", "ORIG", "new"));
+    SetFileFaultHook(nullptr);
+    EXPECT_EQ(Content(), "[PATH]\r\nORIG=old\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."),
+                            std::filesystem::directory_iterator()),
+              1);
+    // A named pipe in its place is neither waited on nor written.
+    std::filesystem::remove(file_);
+    ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
+    EXPECT_EQ(Text("PATH", "ORIG", "default"), "default");
+    EXPECT_FALSE(WriteSettingText("PATH", "ORIG", "new"));
 }
 
 } // namespace

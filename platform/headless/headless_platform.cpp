@@ -3,6 +3,7 @@
 #include "platform/headless/detached_process.h"
 #include "resources/accelerators.h"
 #include "resources/window_template.h"
+#include "text/cp1252.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -296,6 +297,92 @@ bool HeadlessPlatform::SaveFileDialog(const FileDialogRequest& request, std::str
 }
 
 void HeadlessPlatform::Beep() { ++beeps; }
+
+namespace {
+
+// A running modal dialog: the texts of its controls.
+class HeadlessDialog : public Dialog {
+  public:
+    HeadlessDialog(const WindowTemplate& form, bool german, DialogParameter parameter)
+        : parameter_(parameter) {
+        for (int i = 0; i < form.controlCount; ++i) {
+            const ResolvedControl control = ResolveControl(form.controls[i], german);
+            if (control.id == -1) continue;
+            controls_[control.id] = Item{control.caption, (control.style & StyleUpperCase) != 0};
+            if (control.kind == ControlKind::Edit && editId_ == 0) editId_ = control.id;
+        }
+    }
+
+    void SetItemText(int id, const std::string& text) override {
+        auto it = controls_.find(id);
+        if (it == controls_.end()) return;
+        it->second.text = text;
+        if (it->second.upperCase) {
+            for (char& c : it->second.text)
+                c = static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c)));
+        }
+    }
+    std::string GetItemText(int id) override {
+        auto it = controls_.find(id);
+        return it == controls_.end() ? std::string() : it->second.text;
+    }
+    void End(int result) override {
+        ended_ = true;
+        result_ = result;
+    }
+    DialogParameter Parameter() override { return parameter_; }
+
+    // The first edit field of the template; 0 when it has none.
+    int EditId() const { return editId_; }
+    bool Ended() const { return ended_; }
+    int Result() const { return result_; }
+    std::map<int, std::string> Texts() const {
+        std::map<int, std::string> texts;
+        for (const auto& [id, item] : controls_)
+            texts[id] = item.text;
+        return texts;
+    }
+
+  private:
+    struct Item {
+        std::string text;
+        bool upperCase;
+    };
+    std::map<int, Item> controls_;
+    DialogParameter parameter_;
+    int editId_ = 0;
+    bool ended_ = false;
+    int result_ = 0;
+};
+
+} // namespace
+
+int HeadlessPlatform::RunModalDialog(const WindowTemplate& form, const DialogProcedures& procedures,
+                                     DialogParameter parameter) {
+    if (dialogsFailing > 0) {
+        --dialogsFailing;
+        return -1;
+    }
+    HeadlessDialog dialog(form, german_, parameter);
+    if (procedures.initDialog != nullptr) procedures.initDialog(dialog);
+    shownDialogs.push_back(ShownDialog{form.id, TitleOf(form, german_), dialog.Texts(), 0});
+    const std::size_t shown = shownDialogs.size() - 1;
+
+    auto command = [&](int id) {
+        if (procedures.command != nullptr) procedures.command(dialog, MakeCommand(id));
+    };
+    while (!dialog.Ended() && !dialogAnswers.empty()) {
+        const DialogAnswer answer = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        if (answer.edited && dialog.EditId() != 0)
+            dialog.SetItemText(dialog.EditId(), *answer.edited);
+        command(answer.button);
+    }
+    if (!dialog.Ended()) command(IDCANCEL);
+    const int result = dialog.Ended() ? dialog.Result() : IDCANCEL;
+    shownDialogs[shown].result = result;
+    return result;
+}
 
 bool HeadlessPlatform::SendCommand(std::uint32_t command, CommandParameter parameter) {
     sentCommands.push_back(command);

@@ -29,6 +29,22 @@ struct ShownMessageBox {
     bool owned;
 };
 
+// One answer to a modal dialog: what the user types into the dialog's edit
+// field (nothing when `edited` is empty), then the button clicked.
+struct DialogAnswer {
+    int button;
+    std::optional<std::string> edited;
+};
+
+// A modal dialog as it was shown: its template, its title, the text of every
+// control of an id once creation had run, and the result it ended with.
+struct ShownDialog {
+    int templateId;
+    std::string caption;
+    std::map<int, std::string> texts;
+    int result;
+};
+
 class HeadlessPlatform : public Platform {
   public:
     // The English or the German version of the window.
@@ -98,6 +114,11 @@ class HeadlessPlatform : public Platform {
     bool OpenFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     bool SaveFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     void Beep() override;
+    // Plays the answers of `dialogAnswers` from the front while the dialog is
+    // open. With none left it presses Esc (IDCANCEL); should the dialog stay
+    // open even then, it ends with IDCANCEL.
+    int RunModalDialog(const WindowTemplate& form, const DialogProcedures& procedures,
+                       DialogParameter parameter) override;
     bool SendCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void PostCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void EndMainWindow(int result) override;
@@ -124,6 +145,10 @@ class HeadlessPlatform : public Platform {
     std::vector<FileDialogRequest> openFileRequests;
     std::vector<FileDialogRequest> saveFileRequests;
     int beeps = 0;
+    std::deque<DialogAnswer> dialogAnswers;
+    std::vector<ShownDialog> shownDialogs;
+    // The next this many modal dialogs cannot be created.
+    int dialogsFailing = 0;
     std::vector<StartedProcess> startedProcesses;
     // Every command sent or posted, in the order it was asked for, and beside
     // each its parameter.

@@ -4,6 +4,7 @@
 #include "platform/qt/file_dialogs.h"
 #include "platform/qt/input_filter.h"
 #include "platform/qt/main_window_widget.h"
+#include "platform/qt/modal_dialog.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/updown_control.h"
@@ -50,6 +51,7 @@ void QtPlatform::BuildMainWindow() {
 
 void QtPlatform::BuildMainWindow(bool german) {
     const WindowTemplate& form = MainWindowTemplate();
+    german_ = german;
     window_ = std::make_unique<MainWindowWidget>(
         [this](std::uint32_t command) { SendCommand(command); }, [this] { DeliverSize(); });
     window_->setWindowTitle(DecodeCp1252(form.title));
@@ -462,6 +464,13 @@ bool QtPlatform::SaveFileDialog(const FileDialogRequest& request, std::string& c
 }
 
 void QtPlatform::Beep() { QApplication::beep(); }
+
+int QtPlatform::RunModalDialog(const WindowTemplate& form, const DialogProcedures& procedures,
+                               DialogParameter parameter) {
+    if (QApplication::instance() == nullptr) return -1;
+    ModalDialog dialog(form, german_, procedures, parameter, window_.get());
+    return dialog.Run();
+}
 
 // ----------------------------------------------------------------- commands
 

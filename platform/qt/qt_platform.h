@@ -79,6 +79,9 @@ class QtPlatform : public Platform {
     bool OpenFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     bool SaveFileDialog(const FileDialogRequest& request, std::string& chosen) override;
     void Beep() override;
+    // A ModalDialog in the language MainWindow was built in.
+    int RunModalDialog(const WindowTemplate& form, const DialogProcedures& procedures,
+                       DialogParameter parameter) override;
 
     bool SendCommand(std::uint32_t command, CommandParameter parameter = 0) override;
     void PostCommand(std::uint32_t command, CommandParameter parameter = 0) override;
@@ -116,6 +119,8 @@ class QtPlatform : public Platform {
     // The focus widget inside a control hidden by ShowControl, until the control
     // is shown again.
     QPointer<QWidget> hiddenFocus_;
+    // The language version MainWindow was built in; the dialogs follow it.
+    bool german_ = false;
     int baseX_ = 0;
     int baseY_ = 0;
     int endResult_ = 0;
