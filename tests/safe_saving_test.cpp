@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -98,6 +100,9 @@ class SafeSavingTest : public DocumentsTest {
 };
 
 TEST_F(SafeSavingTest, noSingleFailingStep_losesTheOldTextOrTheOldBackup) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links and POSIX permissions";
+#else
     struct Scenario {
         const char* name;
         bool withBackup;
@@ -197,6 +202,7 @@ TEST_F(SafeSavingTest, noSingleFailingStep_losesTheOldTextOrTheOldBackup) {
             }
         }
     }
+#endif
 }
 
 TEST_F(SafeSavingTest, aRefusedSave_leavesTheFileAndTheOldBackupAsTheyWere) {
@@ -283,6 +289,9 @@ TEST_F(SafeSavingTest, aSaveInPlaceWithoutABackup_asksFirst) {
 }
 
 TEST_F(SafeSavingTest, writingElsewhere_neitherWaitsNorLeavesAFileBehind) {
+#ifdef _WIN32
+    GTEST_SKIP() << "named pipes";
+#else
     ASSERT_EQ(::mkfifo("pipe", 0600), 0);
     const std::tuple<std::set<FileStep>, std::string, SaveResult> cases[] = {
         {{}, "pipe", SaveResult::NotRegularFile},
@@ -296,6 +305,7 @@ TEST_F(SafeSavingTest, writingElsewhere_neitherWaitsNorLeavesAFileBehind) {
         SetFileFaultHook(nullptr);
         EXPECT_EQ(Names("."), std::set<std::string>{"pipe"}) << path;
     }
+#endif
 }
 
 } // namespace
