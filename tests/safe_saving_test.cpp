@@ -34,10 +34,12 @@ int ErrorOf(FileStep step) {
     return EIO;
 }
 
+#ifndef _WIN32
 ino_t InodeOf(const char* path) {
     struct stat status {};
     return ::stat(path, &status) == 0 ? status.st_ino : 0;
 }
+#endif
 
 class SafeSavingTest : public DocumentsTest {
   protected:
