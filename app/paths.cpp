@@ -13,6 +13,20 @@ bool FileNamesAreCaseSensitive() { return false; }
 
 std::filesystem::path NativePath(const std::string& path) { return Cp1252ToWide(path); }
 
+bool NamesADevice(const std::string& path) {
+    std::size_t start = path.size();
+    while (start > 0 && !IsPathSeparator(path[start - 1]) && path[start - 1] != ':')
+        --start;
+    std::string base = path.substr(start, path.find('.', start) - start);
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& c : base)
+        c = static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c)));
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
 bool ProgramPath(const std::filesystem::path& native, std::string& path) {
     return WideToCp1252(native.wstring(), path);
 }
@@ -27,6 +41,8 @@ bool IsPathSeparator(char c) { return c == '/'; }
 bool FileNamesAreCaseSensitive() { return true; }
 
 std::filesystem::path NativePath(const std::string& path) { return path; }
+
+bool NamesADevice(const std::string&) { return false; }
 
 bool ProgramPath(const std::filesystem::path& native, std::string& path) {
     path = native.string();

@@ -22,6 +22,12 @@ bool FileNamesAreCaseSensitive();
 // buffer), ended early by a NUL among them.
 std::string PathText(const char* path, int length);
 
+// Whether the path's last name is one Windows keeps for a device (CON, PRN,
+// AUX, NUL, COM1 to COM9, LPT1 to LPT9, whatever the case and the extension:
+// NUL.INI is the null device there). Reading CON would wait for the console.
+// Always false elsewhere, where devices are no regular files to the system.
+bool NamesADevice(const std::string& path);
+
 // The file a path of the program names. Paths are 8-bit Windows-1252 text; on
 // Windows, which names files in UTF-16, they are converted with that code page
 // (not with the system's, which may be another one), so that a name holding

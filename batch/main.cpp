@@ -6,8 +6,8 @@
 #include "batch/folders.h"
 #include "batch/formats.h"
 #include "batch/pair_run.h"
-#include "text/cp1252.h"
 #include "batch/repeats.h"
+#include "text/cp1252.h"
 
 #include <filesystem>
 #include <iostream>
@@ -223,9 +223,10 @@ int Main(const std::vector<std::string>& words) {
 // Windows holds the arguments in UTF-16; the program's paths are Windows-1252
 // text, whatever code page the system uses.
 int wmain(int argc, wchar_t** argv) {
-    // The reports are the same bytes as on every other system: standard output
-    // in text mode would put a CR before each LF.
+    // The reports and messages are the same bytes as on every other system:
+    // text mode would put a CR before each LF.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) {
         std::string word;

@@ -38,8 +38,13 @@ bool NamesNothing(int error) { return error == ENOENT || error == ENOTDIR; }
 
 int InspectFile(const std::string& path, bool, FileFacts& facts) {
     if (const int error = Faulted(FileStep::Inspect)) return error;
+    // The C runtime's stat refuses a folder's name with a trailing separator
+    // ("./", "C:\\DATA\\"); the separator says nothing more than the name.
+    std::string name = path;
+    while (name.size() > 1 && IsPathSeparator(name.back()) && name[name.size() - 2] != ':')
+        name.pop_back();
     struct _stat64 status;
-    if (::_wstat64(NativePath(path).c_str(), &status) != 0) return errno;
+    if (::_wstat64(NativePath(name).c_str(), &status) != 0) return errno;
     facts = FileFacts{};
     facts.regular = (status.st_mode & _S_IFMT) == _S_IFREG;
     facts.directory = (status.st_mode & _S_IFMT) == _S_IFDIR;

@@ -46,7 +46,8 @@ LoadOutcome ReadDocument(const std::string& path, Document& document) {
     if (path.empty()) return {LoadResult::DoesNotOpen, path, {}};
     const std::filesystem::file_status status = std::filesystem::status(NativePath(path), error);
     if (std::filesystem::is_directory(status)) return {LoadResult::IsDirectory, path, {}};
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    if ((std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) ||
+        NamesADevice(path)) {
         return {LoadResult::NotRegularFile, path, {}};
     }
     std::FILE* file = OpenNativeFile(path, "rb");

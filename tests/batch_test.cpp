@@ -137,7 +137,8 @@ struct ErrorCase {
 TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError) {
     ScratchDirectory scratch("errors");
     std::ofstream(scratch.path() / "DIALOG.INI", std::ios::binary) << "[A]\r\n";
-    std::ofstream(scratch.path() / "NUL.INI", std::ios::binary) << std::string("A=1\0B=2\r\n", 9);
+    std::ofstream(scratch.path() / "HELDNUL.INI", std::ios::binary)
+        << std::string("A=1\0B=2\r\n", 9);
     std::ofstream(scratch.path() / "BIG.INI", std::ios::binary) << std::string(1000001, 'x');
     fs::create_directory(scratch.path() / "folder");
 
@@ -163,10 +164,12 @@ TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError
         {"missing file", {"check", "DIALOG.INI", "MISSING.INI"}, "cannot read MISSING.INI"},
         {"folder", {"colour", "folder"}, "is a directory"},
         {"empty path", {"colour", ""}, "cannot read : no path given"},
-        {"NUL byte", {"colour", "NUL.INI"}, "NUL"},
+        {"NUL byte", {"colour", "HELDNUL.INI"}, "NUL"},
         {"too long", {"check", "BIG.INI", "DIALOG.INI"}, "cannot read BIG.INI"},
-#ifndef _WIN32 // Windows has no endless device among its files.
+#ifndef _WIN32
         {"endless device", {"colour", "/dev/zero"}, "cannot read /dev/zero: is not a regular file"},
+#else // the console, which would wait for input
+        {"endless device", {"colour", "CON"}, "cannot read CON: is not a regular file"},
 #endif
         {"--output without FILE",
          {"merge", "DIALOG.INI", "DIALOG.INI", "--output"},

@@ -187,7 +187,7 @@ TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
 #endif
     WriteFile("whole.ini", "[A]\r\n");
     WriteFile("big.ini", std::string(LoadCapacity + 1, 'x'));
-    WriteFile("nul.ini", std::string("[A]\r\n\0B=1\r\n", 11));
+    WriteFile("held_nul.ini", std::string("[A]\r\n\0B=1\r\n", 11));
     struct Case {
         std::string path;
         LoadResult result;
@@ -196,12 +196,17 @@ TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
     const Case cases[] = {
         {"whole.ini", LoadResult::LoadedWhole, true},
         {"big.ini", LoadResult::CutAtCapacity, true},
-        {"nul.ini", LoadResult::HeldNul, true},
+        {"held_nul.ini", LoadResult::HeldNul, true},
         {"missing.ini", LoadResult::DoesNotOpen, false},
         {"folder", LoadResult::IsDirectory, false},
         {"./", LoadResult::IsDirectory, false},
 #ifndef _WIN32
         {"pipe.ini", LoadResult::NotRegularFile, false},
+#else
+        // Devices by their reserved names: NUL.INI is the null device.
+        {"NUL.INI", LoadResult::NotRegularFile, false},
+        {"con", LoadResult::NotRegularFile, false},
+        {"folder\\Com1.txt", LoadResult::NotRegularFile, false},
 #endif
     };
     for (const Case& c : cases) {

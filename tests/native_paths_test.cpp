@@ -52,6 +52,8 @@ TEST_F(NativePathsTest, aNameOutsideAsciiNamesTheSameFileForTheProgramAndTheSyst
         const std::filesystem::path system = name;
 #endif
         EXPECT_EQ(ReadFile(Directory() / system), "[A]\r\nX=1\r\n");
+        appState.modified = 0;
+        appState.modified = 0;
         const LoadOutcome loaded = LoadTranslationFrom(name);
         EXPECT_TRUE(loaded.Whole()) << ReasonOf(loaded);
 
