@@ -173,6 +173,10 @@ class StandardEntriesOracle : public HeadlessTest {
         platform.shownDialogs.clear();
         platform.messageBoxes.clear();
         platform.beeps = 0;
+        // The platform notes every change notification; a long run would keep
+        // millions of them.
+        platform.sentCommands.clear();
+        platform.sentParameters.clear();
         findings_.last.clear();
 
         FileKind kind = trial.kind;

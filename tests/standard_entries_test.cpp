@@ -133,7 +133,8 @@ TEST_F(StandardEntriesTest, noRaisesTheThresholdAndNextOffersTheValueAgainFurthe
     TextLines lines;
     auto add = [&lines](const std::string& value, int times) {
         for (int i = 0; i < times; ++i)
-            lines.push_back("K" + std::to_string(lines.size()) + "=" + value);
+            lines.push_back(
+                std::string("K").append(std::to_string(lines.size())).append("=").append(value));
     };
     add("four", 4);
     add("three", 3);
@@ -194,7 +195,7 @@ TEST_F(StandardEntriesTest, anEmptyNameIsRefusedWithABeepAndTheDialogStaysOpen) 
 
 TEST_F(StandardEntriesTest, longLinesAreWrittenWholeAndLargeCountsShownWhole) {
     const std::string value(400, 'v');
-    const std::string name = "#" + std::string(300, 'N') + "#";
+    const std::string name = std::string("#").append(300, 'N').append("#");
     Load(FileKind::DialogIni, {"[STANDARD]", "A=\"" + value + "\"", "B=\"" + value + "\""});
     Answer(IDYES, name);
     Run();
@@ -203,7 +204,7 @@ TEST_F(StandardEntriesTest, longLinesAreWrittenWholeAndLargeCountsShownWhole) {
 
     TextLines many;
     for (int i = 0; i < 1000; ++i)
-        many.push_back("K" + std::to_string(i) + "=OK");
+        many.push_back(std::string("K").append(std::to_string(i)).append("=OK"));
     Load(FileKind::DialogCprIni, many);
     platform.shownDialogs.clear();
     Answer(IDCANCEL);
