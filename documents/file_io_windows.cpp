@@ -1,5 +1,5 @@
 // The file operations on Windows, through the C runtime's wide-character calls
-// and std::filesystem (whose rename is MoveFileExW with MOVEFILE_REPLACE_EXISTING),
+// and MoveFileExW (replacing the old file, written through),
 // with every name converted from Windows-1252. Windows has no owners, groups or
 // symbolic links that the program could keep as POSIX has them: those steps do
 // nothing, and a link is never reported.
@@ -16,6 +16,10 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <utility>
+// The system's file calls alone, without its window headers.
+#include <windef.h>
+// (after its types)
+#include <winbase.h>
 
 namespace {
 
@@ -137,9 +141,13 @@ int SetFileOwner(FileHandle, unsigned, unsigned) { return Faulted(FileStep::SetO
 
 int RenameFile(const std::string& from, const std::string& to) {
     if (const int error = Faulted(FileStep::Rename)) return error;
-    std::error_code error;
-    std::filesystem::rename(NativePath(from), NativePath(to), error);
-    return ErrorOf(error);
+    // In one step over the old file, and back only once the new name is on the
+    // medium (Windows has no folder to flush for it).
+    if (::MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    return ::GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
 }
 
 int RemoveFile(const std::string& path) {
