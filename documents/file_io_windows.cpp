@@ -2,7 +2,8 @@
 // and MoveFileExW (replacing the old file, written through),
 // with every name converted from Windows-1252. Windows has no owners, groups or
 // symbolic links that the program could keep as POSIX has them: those steps do
-// nothing, and a link is never reported.
+// nothing, and a link is never reported. Hard links are counted, so that a file
+// with several names is written in place as on POSIX.
 #ifdef _WIN32
 
 #include "app/paths.h"
@@ -10,11 +11,10 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <io.h>
 #include <random>
+#include <string>
 #include <sys/stat.h>
-#include <system_error>
 #include <utility>
 // The system's file calls alone, without its window headers.
 #include <windef.h>
@@ -32,8 +32,53 @@ int Faulted(FileStep step) {
     return Faulted(step, none);
 }
 
-int ErrorOf(const std::error_code& error) {
-    return error ? (error.value() ? error.value() : EIO) : 0;
+// The error number of a failed system call, for the callers that read errno
+// values (NamesNothing, the reasons shown).
+int ErrnoOf(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EACCES;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_NOT_SAME_DEVICE:
+        return EXDEV;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_INVALID_NAME:
+        return EINVAL;
+    default:
+        return EIO;
+    }
+}
+
+// A virus scanner or a search indexer holds a file open for a moment after it
+// changes; a replacement that meets one is tried again for about half a second
+// before it counts as failed.
+bool HeldForAMoment(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+// How many names (hard links) the file has; 1 when the system cannot tell.
+unsigned NamesOfFile(const std::string& path) {
+    const HANDLE file = ::CreateFileW(NativePath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = ::GetFileInformationByHandle(file, &information) != 0;
+    ::CloseHandle(file);
+    return known && information.nNumberOfLinks > 0 ? information.nNumberOfLinks : 1;
 }
 
 } // namespace
@@ -53,7 +98,8 @@ int InspectFile(const std::string& path, bool, FileFacts& facts) {
     facts.regular = (status.st_mode & _S_IFMT) == _S_IFREG;
     facts.directory = (status.st_mode & _S_IFMT) == _S_IFDIR;
     facts.mode = status.st_mode & 0777u;
-    facts.links = status.st_nlink;
+    // The C runtime reports one name for every file; the system knows the others.
+    facts.links = facts.regular ? NamesOfFile(name) : 1;
     facts.size = static_cast<std::uint64_t>(status.st_size);
     return 0;
 }
@@ -143,18 +189,24 @@ int RenameFile(const std::string& from, const std::string& to) {
     if (const int error = Faulted(FileStep::Rename)) return error;
     // In one step over the old file, and back only once the new name is on the
     // medium (Windows has no folder to flush for it).
-    if (::MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(),
-                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return 0;
+    const std::wstring source = NativePath(from);
+    const std::wstring destination = NativePath(to);
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (attempt > 0) ::Sleep(50);
+        if (::MoveFileExW(source.c_str(), destination.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return 0;
+        }
+        error = ::GetLastError();
+        if (!HeldForAMoment(error)) break;
     }
-    return ::GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return ErrnoOf(error);
 }
 
 int RemoveFile(const std::string& path) {
     if (const int error = Faulted(FileStep::Remove)) return error;
-    std::error_code error;
-    std::filesystem::remove(NativePath(path), error);
-    return ErrorOf(error);
+    return ::DeleteFileW(NativePath(path).c_str()) ? 0 : ErrnoOf(::GetLastError());
 }
 
 // A folder's names are on the medium with the files' own flushes on Windows.

@@ -4,6 +4,7 @@
 // found again under that name, by the loader and by the system.
 #include "app/paths.h"
 #include "documents/Ftnfco.h"
+#include "documents/file_io.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "documents_fixture.h"
@@ -12,6 +13,12 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#ifdef _WIN32
+#include <cerrno>
+#include <chrono>
+#include <thread>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -53,7 +60,6 @@ TEST_F(NativePathsTest, aNameOutsideAsciiNamesTheSameFileForTheProgramAndTheSyst
 #endif
         EXPECT_EQ(ReadFile(Directory() / system), "[A]\r\nX=1\r\n");
         appState.modified = 0;
-        appState.modified = 0;
         const LoadOutcome loaded = LoadTranslationFrom(name);
         EXPECT_TRUE(loaded.Whole()) << ReasonOf(loaded);
 
@@ -68,6 +74,36 @@ TEST_F(NativePathsTest, aNameOutsideAsciiNamesTheSameFileForTheProgramAndTheSyst
         EXPECT_EQ(listed, name);
     }
 }
+
+#ifdef _WIN32
+// A file that another program holds open without sharing it cannot be replaced;
+// a scanner that lets go of it soon does not make the save fail.
+TEST_F(NativePathsTest, windowsFileCallsReportTheCauseAndWaitForAFileHeldForAMoment) {
+    EXPECT_EQ(RemoveFile("NOFILE.INI"), ENOENT);
+    EXPECT_TRUE(NamesNothing(RemoveFile("NOFILE.INI")));
+    EXPECT_EQ(RenameFile("NOFILE.INI", "OTHER.INI"), ENOENT);
+
+    const auto holdUnshared = [this](const char* name) {
+        return ::CreateFileW((Directory() / name).wstring().c_str(), GENERIC_READ, 0, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    WriteFile(Directory() / "NEW.TMP", "new");
+    WriteFile(Directory() / "DIALOG.INI", "old");
+    HANDLE held = holdUnshared("DIALOG.INI");
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(RenameFile("NEW.TMP", "DIALOG.INI"), EACCES);
+    EXPECT_TRUE(std::filesystem::exists(Directory() / "NEW.TMP"));
+
+    std::thread letGo([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(120));
+        ::CloseHandle(held);
+    });
+    EXPECT_EQ(RenameFile("NEW.TMP", "DIALOG.INI"), 0);
+    letGo.join();
+    EXPECT_EQ(ReadFile(Directory() / "DIALOG.INI"), "new");
+    EXPECT_FALSE(std::filesystem::exists(Directory() / "NEW.TMP"));
+}
+#endif
 
 TEST(PathSeparators, windowsTakesEitherSeparatorAndOthersOnlyTheirOwn) {
     EXPECT_TRUE(IsPathSeparator('/'));
