@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <io.h>
 #include <random>
 #include <string>
@@ -79,6 +80,19 @@ unsigned NamesOfFile(const std::string& path) {
     const bool known = ::GetFileInformationByHandle(file, &information) != 0;
     ::CloseHandle(file);
     return known && information.nNumberOfLinks > 0 ? information.nNumberOfLinks : 1;
+}
+
+// The name of an existing file as its folder stores it: a path in capitals
+// ("DIALOG.INI") replacing "dialog.ini" would otherwise rename the file the
+// translator named.
+std::wstring AsStored(const std::filesystem::path& path) {
+    // A search would take '*' and '?' as patterns and find some other file.
+    if (path.wstring().find_first_of(L"*?") != std::wstring::npos) return path.wstring();
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return path.wstring();
+    ::FindClose(search);
+    return (path.parent_path() / found.cFileName).wstring();
 }
 
 } // namespace
@@ -190,7 +204,7 @@ int RenameFile(const std::string& from, const std::string& to) {
     // In one step over the old file, and back only once the new name is on the
     // medium (Windows has no folder to flush for it).
     const std::wstring source = NativePath(from);
-    const std::wstring destination = NativePath(to);
+    const std::wstring destination = AsStored(NativePath(to));
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < 10; ++attempt) {
         if (attempt > 0) ::Sleep(50);
