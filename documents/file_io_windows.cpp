@@ -106,9 +106,12 @@ int InspectFile(const std::string& path, bool, FileFacts& facts) {
     std::string name = path;
     while (name.size() > 1 && IsPathSeparator(name.back()) && name[name.size() - 2] != ':')
         name.pop_back();
+    facts = FileFacts{};
+    // A device's name (NUL.INI, CON) names it in every folder: it is there, and
+    // no regular file.
+    if (NamesADevice(name)) return 0;
     struct _stat64 status;
     if (::_wstat64(NativePath(name).c_str(), &status) != 0) return errno;
-    facts = FileFacts{};
     facts.regular = (status.st_mode & _S_IFMT) == _S_IFREG;
     facts.directory = (status.st_mode & _S_IFMT) == _S_IFDIR;
     facts.mode = status.st_mode & 0777u;

@@ -103,6 +103,14 @@ TEST_F(NativePathsTest, windowsFileCallsReportTheCauseAndWaitForAFileHeldForAMom
     EXPECT_EQ(ReadFile(Directory() / "DIALOG.INI"), "new");
     EXPECT_FALSE(std::filesystem::exists(Directory() / "NEW.TMP"));
 }
+
+// NUL.INI is the null device on Windows, whatever the folder and the case: a save
+// there would report success and keep nothing.
+TEST_F(NativePathsTest, aDeviceNameIsNoFileToSaveTo) {
+    SetPaneText(TranslationPane, "[A]\r\nX=1\r\n");
+    for (const char* name : {"NUL.INI", "con.ini", "./COM1.MNU", "LPT9"})
+        EXPECT_EQ(WriteTranslation(name).result, SaveResult::NotRegularFile) << name;
+}
 #endif
 
 TEST(PathSeparators, windowsTakesEitherSeparatorAndOthersOnlyTheirOwn) {
