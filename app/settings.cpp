@@ -136,7 +136,7 @@ enum class FileState { Read, Missing, Unreadable };
 // writer, a device might never end.
 FileState ReadWholeFile(const std::string& file, std::string& content) {
     std::error_code error;
-    const auto status = std::filesystem::status(file, error);
+    const auto status = std::filesystem::status(NativePath(file), error);
     if (status.type() == std::filesystem::file_type::not_found) return FileState::Missing;
     if (error || !std::filesystem::is_regular_file(status)) return FileState::Unreadable;
     return ReadRegularFile(file, content) ? FileState::Read : FileState::Unreadable;

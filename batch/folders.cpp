@@ -1,6 +1,7 @@
 #include "batch/folders.h"
 
 #include "app/file_kinds.h"
+#include "app/paths.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,11 +24,14 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 bool ListNames(const std::string& folder, bool regularOnly, std::vector<std::string>& names,
                std::string& reason) {
     std::error_code error;
-    fs::directory_iterator it(folder, error);
+    fs::directory_iterator it(NativePath(folder), error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code ignored;
         if (regularOnly && !it->is_regular_file(ignored)) continue;
-        names.push_back(it->path().filename().string());
+        // A name that Windows-1252 cannot write is no path of the program's:
+        // neither the editor nor this tool could open it.
+        std::string name;
+        if (ProgramPath(it->path().filename(), name)) names.push_back(name);
     }
     if (error) {
         reason = folder + ": " + error.message();
@@ -47,7 +51,7 @@ bool Serves(const std::string& command, const std::string& name) {
 } // namespace
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == '/') return folder + name;
+    if (!folder.empty() && IsPathSeparator(folder.back())) return folder + name;
     return folder + "/" + name;
 }
 

@@ -2,10 +2,12 @@
 // pipeline. It runs the same loads, aids and save as the editor, on the headless
 // platform, and reports the colour marks the editor would show, with the rule
 // behind each red and magenta one.
+#include "app/paths.h"
 #include "batch/folders.h"
 #include "batch/formats.h"
 #include "batch/pair_run.h"
 #include "batch/repeats.h"
+#include "text/cp1252.h"
 
 #include <filesystem>
 #include <iostream>
@@ -13,6 +15,11 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -142,7 +149,7 @@ std::optional<Arguments> Parse(const std::vector<std::string>& words) {
 
 bool IsFolder(const std::string& path) {
     std::error_code ignored;
-    return std::filesystem::is_directory(path, ignored);
+    return std::filesystem::is_directory(NativePath(path), ignored);
 }
 
 // Every pair of the two folders, one after the other; a pair that fails does not
@@ -150,7 +157,7 @@ bool IsFolder(const std::string& path) {
 void RunFolders(const Arguments& arguments, RunReport& report) {
     if (!IsFolder(arguments.translation)) {
         std::error_code error;
-        const bool exists = std::filesystem::exists(arguments.translation, error);
+        const bool exists = std::filesystem::exists(NativePath(arguments.translation), error);
         TellError(report.errors, "cannot read " + arguments.translation + ": " +
                                      (exists ? "is not a directory" : "No such file or directory"));
         return;
@@ -197,10 +204,7 @@ int Run(const Arguments& arguments) {
     return StatusOf(report);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> words(argv + 1, argv + argc);
+int Main(const std::vector<std::string>& words) {
     if (!words.empty() && words[0] == "--help") {
         std::cout << usage;
         return StatusClean;
@@ -212,3 +216,28 @@ int main(int argc, char** argv) {
     if (!arguments) return StatusError;
     return Run(*arguments);
 }
+
+} // namespace
+
+#ifdef _WIN32
+// Windows holds the arguments in UTF-16; the program's paths are Windows-1252
+// text, whatever code page the system uses.
+int wmain(int argc, wchar_t** argv) {
+    // The reports and messages are the same bytes as on every other system:
+    // text mode would put a CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        std::string word;
+        if (!WideToCp1252(argv[i], word)) {
+            return UsageError("argument " + std::to_string(i) + " '" + word +
+                              "' holds characters outside Windows-1252");
+        }
+        words.push_back(word);
+    }
+    return Main(words);
+}
+#else
+int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

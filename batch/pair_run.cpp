@@ -5,9 +5,11 @@
 #include "app/dispatch.h"
 #include "app/file_kinds.h"
 #include "app/main_window.h"
+#include "app/paths.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
 #include "platform/headless/headless_platform.h"
+#include "text/cp1252.h"
 
 #include <cstdint>
 #include <iostream>
@@ -23,11 +25,23 @@ bool WatchCommand(std::uint32_t command, CommandParameter parameter) {
     return DispatchCommand(command, parameter);
 }
 
+// Where letter case does not tell files apart (Windows), a path reaches the
+// loader in capitals, as a path chosen in the editor's file dialog does there:
+// the same file opens, and the endings that decide the kind are compared as
+// capitals. Elsewhere capitals would name another file.
+std::string AsChosen(std::string path) {
+    if (FileNamesAreCaseSensitive()) return path;
+    for (char& c : path)
+        c = static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c)));
+    return path;
+}
+
 // Loads the file into its pane as the editor's start-up does. False (with an
 // error) when it did not arrive whole: the marks of a part of a file would look
 // like those of the whole.
 bool Load(const std::string& path, bool original, PairReport& report) {
-    const LoadOutcome outcome = original ? LoadOriginalFrom(path) : LoadTranslationFrom(path);
+    const std::string chosen = AsChosen(path);
+    const LoadOutcome outcome = original ? LoadOriginalFrom(chosen) : LoadTranslationFrom(chosen);
     if (outcome.Whole()) return true;
     TellError(report.errors, "cannot read " + path + ": " + ReasonOf(outcome));
     return false;

@@ -1,6 +1,7 @@
 #include "documents/Ftnfco.h"
 
 #include "app/app_state.h"
+#include "app/paths.h"
 #include "documents/safe_write.h"
 
 #include <string>

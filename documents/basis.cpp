@@ -5,7 +5,6 @@
 #include "platform/platform.h"
 #include "resources/messages.h"
 #include "text/Klegro.h"
-#include "text/Nsuche.h"
 
 #include <algorithm>
 #include <cstring>
@@ -60,10 +59,12 @@ int OpenFileDialog(char* path, std::int32_t& length, const char* title, int titl
     if (length >= 0) {
         const int usable = UsableLength(length);
         path[usable] = '\0';
-        const char separator = PathSeparator();
-        const int p = nsuche_H(path, static_cast<std::int16_t>(usable), &separator, 1);
-        // The folder keeps its trailing separator; a bare name gives no folder and
+        // The last separator, of either kind where the system takes both. The
+        // folder keeps its trailing separator; a bare name gives no folder and
         // the platform chooses where to start.
+        int p = usable;
+        while (p > 0 && !IsPathSeparator(path[p - 1]))
+            --p;
         if (p > 0) request.initialDirectory.assign(path, static_cast<std::size_t>(p));
     }
     // The remembered path is not offered as a name: only its folder is used.

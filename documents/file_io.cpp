@@ -1,5 +1,8 @@
 #include "documents/file_io.h"
 
+// The POSIX form; Windows has its own in file_io_windows.cpp.
+#ifndef _WIN32
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -167,3 +170,5 @@ unsigned NewFileMode() {
 }
 
 void SetFileFaultHook(FileFaultHook hook) { faultHook = std::move(hook); }
+
+#endif

@@ -44,12 +44,13 @@ struct Document {
 LoadOutcome ReadDocument(const std::string& path, Document& document) {
     std::error_code error;
     if (path.empty()) return {LoadResult::DoesNotOpen, path, {}};
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    const std::filesystem::file_status status = std::filesystem::status(NativePath(path), error);
     if (std::filesystem::is_directory(status)) return {LoadResult::IsDirectory, path, {}};
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    if ((std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) ||
+        NamesADevice(path)) {
         return {LoadResult::NotRegularFile, path, {}};
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenNativeFile(path, "rb");
     if (file == nullptr) {
         return {LoadResult::DoesNotOpen, path, std::error_code(errno, std::generic_category())};
     }

@@ -126,7 +126,7 @@ SaveOutcome Commit(PreparedSave& save, const std::string& target) {
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b) return true;
     std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
+    return std::filesystem::equivalent(NativePath(a), NativePath(b), error) && !error;
 }
 
 SaveOutcome WriteTranslation(const std::string& target) {

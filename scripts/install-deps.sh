@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need, where
-# they are missing. Needs root (or sudo).
+# they are missing. Needs root (or sudo). The Windows build needs the mingw-w64
+# cross compiler, the GoogleTest sources (built with that compiler) and wine64
+# to run its tests.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,7 @@ packages=(
   fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
   python3 python3-jsonschema
+  g++-mingw-w64-x86-64-posix googletest wine64
   # The fuzz preset: clang and its runtimes (libFuzzer, the sanitizers and
   # FuzzedDataProvider.h come with libclang-rt-14-dev on Debian 12).
   clang libclang-rt-14-dev

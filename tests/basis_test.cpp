@@ -85,8 +85,12 @@ TEST_F(BasisTest, ftnfco_replacesTheTargetAndReportsEveryFailureAsThree) {
     EXPECT_EQ(ReadFile("target.bak"), "new");
 
     const std::pair<const char*, const char*> failures[] = {
-        {"missing.ini", "copy.ini"}, {"source.ini", "no/folder/copy.ini"},
-        {"source.ini", "/dev/full"}, {"", "copy.ini"},
+        {"missing.ini", "copy.ini"},
+        {"source.ini", "no/folder/copy.ini"},
+#ifndef _WIN32 // Windows has no device that refuses every write.
+        {"source.ini", "/dev/full"},
+#endif
+        {"", "copy.ini"},
         {".", "copy.ini"},
     };
     for (const auto& [source, target] : failures) {

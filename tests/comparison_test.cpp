@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
+#endif
 #include <vector>
 
 namespace {
@@ -43,6 +45,13 @@ class ComparisonTest : public DocumentsTest {
     // argument it received, each ended by a NUL, to arguments.out beside it.
     std::string WriteViewer() {
         std::filesystem::create_directories("with blank");
+#ifdef _WIN32
+        // A program that Windows starts; it writes what its runtime read from the
+        // command line.
+        const std::filesystem::path copy = Directory() / "with blank" / "viewer.exe";
+        std::filesystem::copy_file(VERBODEX_ARGUMENT_ECHO, copy);
+        return copy.string();
+#else
         const std::string path = (Directory() / "with blank" / "viewer.sh").string();
         WriteFile(path, "#!/bin/sh\n"
                         "out=\"$(dirname \"$0\")/arguments.out\"\n"
@@ -50,6 +59,7 @@ class ComparisonTest : public DocumentsTest {
                         "mv \"$out.part\" \"$out\"\n");
         ::chmod(path.c_str(), 0755);
         return path;
+#endif
     }
 
     // A word in double quotes; built by appending, which GCC 12 does not take for
@@ -106,9 +116,29 @@ TEST_F(ComparisonTest, diff_passesEachPathWholeAndLiterallyWithoutAShell) {
     EXPECT_EQ(ReceivedArguments(), expected);
     EXPECT_FALSE(std::filesystem::exists("y"));
     EXPECT_FALSE(std::filesystem::exists("w.MNU"));
+#ifndef _WIN32
     // The program runs detached: nothing of it is left for this process to reap.
+    // (Windows has no children to reap: the started program's handles are closed
+    // at once.)
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+#endif
+}
+
+TEST_F(ComparisonTest, diff_passesBackslashesAndQuotesAsTheyAre) {
+    // Backslashes are escapes on a Windows command line only before a double
+    // quote, the closing one among them: a folder's trailing backslash, a
+    // backslash before a quote and a network share all arrive as written.
+    Configure(Quoted(WriteViewer()) + " \\\\server\\share");
+    const std::string original = "C:\\Data Files\\";
+    const std::string translation = "a\\\"b \\\\\" c\\\\";
+    SetPath(appState.originalPath, appState.originalPathLength, original);
+    SetPath(appState.translationPath, appState.translationPathLength, translation);
+
+    platform.Click(IdDiff);
+
+    const std::vector<std::string> expected = {"\\\\server\\share", original, translation};
+    EXPECT_EQ(ReceivedArguments(), expected);
 }
 
 TEST_F(ComparisonTest, diff_neitherSavesNorAsksAboutTheTranslation) {

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
+#include "run_program.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,10 +24,7 @@
 class HeadlessTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "verbodex-test-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
+        directory_ = MakeScratchFolder("verbodex-test-");
         previousDirectory_ = std::filesystem::current_path();
         std::filesystem::current_path(directory_);
         ResetAppState();

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -92,8 +94,11 @@ TEST_F(LoadingTest, translationPaneIsAsWideAsAMaskAndFullWidthForEveryOtherFile)
 
 TEST_F(LoadingTest, aFileThatDoesNotOpen_emptiesThePaneQuietly) {
     std::filesystem::create_directory("folder");
-    // A named pipe with no writer: opening it would wait for ever.
+#ifndef _WIN32
+    // A named pipe with no writer: opening it would wait for ever. (Windows has
+    // no named pipes among the files of a folder.)
     ASSERT_EQ(::mkfifo("pipe.ini", 0600), 0);
+#endif
     for (const char* path : {"missing.ini", "folder", "./", "pipe.ini"}) {
         SetPaneText(OriginalPane, "old original");
         SetPaneText(TranslationPane, "old translation");
@@ -177,10 +182,12 @@ TEST_F(LoadingTest, aFileThatDoesNotReachThePaneWhole_isReportedOnBothSides) {
 
 TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
     std::filesystem::create_directory("folder");
+#ifndef _WIN32
     ASSERT_EQ(::mkfifo("pipe.ini", 0600), 0);
+#endif
     WriteFile("whole.ini", "[A]\r\n");
     WriteFile("big.ini", std::string(LoadCapacity + 1, 'x'));
-    WriteFile("nul.ini", std::string("[A]\r\n\0B=1\r\n", 11));
+    WriteFile("held_nul.ini", std::string("[A]\r\n\0B=1\r\n", 11));
     struct Case {
         std::string path;
         LoadResult result;
@@ -189,11 +196,18 @@ TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
     const Case cases[] = {
         {"whole.ini", LoadResult::LoadedWhole, true},
         {"big.ini", LoadResult::CutAtCapacity, true},
-        {"nul.ini", LoadResult::HeldNul, true},
+        {"held_nul.ini", LoadResult::HeldNul, true},
         {"missing.ini", LoadResult::DoesNotOpen, false},
         {"folder", LoadResult::IsDirectory, false},
         {"./", LoadResult::IsDirectory, false},
+#ifndef _WIN32
         {"pipe.ini", LoadResult::NotRegularFile, false},
+#else
+        // Devices by their reserved names: NUL.INI is the null device.
+        {"NUL.INI", LoadResult::NotRegularFile, false},
+        {"con", LoadResult::NotRegularFile, false},
+        {"folder\\Com1.txt", LoadResult::NotRegularFile, false},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.substr(0, 20));

@@ -2,6 +2,7 @@
 #include "app/control_ids.h"
 #include "app/dispatch.h"
 #include "app/main_window.h"
+#include "app/paths.h"
 #include "app/settings.h"
 #include "headless_fixture.h"
 
@@ -43,8 +44,8 @@ TEST_F(MainWindowTest, startWithoutSettings_usesDefaultsAndLeavesPanesEmptyWitho
 
     EXPECT_EQ(platform.fontName, "Courier");
     EXPECT_EQ(platform.fontHeight, 15);
-    EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), "./");
-    EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), "./");
+    EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), DefaultRememberedPath());
+    EXPECT_EQ(platform.GetControlText(IdTranslationPathEdit), DefaultRememberedPath());
     EXPECT_EQ(appState.translationPathLength, 2);
     EXPECT_EQ(platform.PaneById(OriginalPane).TextLength(), 0);
     EXPECT_EQ(platform.PaneById(TranslationPane).TextLength(), 0);
@@ -61,7 +62,7 @@ TEST_F(MainWindowTest, startWithOnlyAnOriginalPath_readsItAndDefaultsTheOthers) 
 
     EXPECT_STREQ(appState.originalPath, "C:\\X\\DIALOG.INI");
     EXPECT_EQ(appState.originalPathLength, 15);
-    EXPECT_STREQ(appState.translationPath, "./");
+    EXPECT_STREQ(appState.translationPath, DefaultRememberedPath());
     EXPECT_EQ(appState.saveAsPathLength, 2);
 }
 
@@ -129,9 +130,9 @@ TEST_F(MainWindowTest, closeWithoutChanges_asksNothingAndStoresThePaths) {
 
     EXPECT_TRUE(platform.messageBoxes.empty());
     EXPECT_TRUE(platform.ended);
-    EXPECT_EQ(Setting("ORIG"), "./");
-    EXPECT_EQ(Setting("TRANS"), "./");
-    EXPECT_EQ(Setting("SAVEAS"), "./");
+    EXPECT_EQ(Setting("ORIG"), DefaultRememberedPath());
+    EXPECT_EQ(Setting("TRANS"), DefaultRememberedPath());
+    EXPECT_EQ(Setting("SAVEAS"), DefaultRememberedPath());
 }
 
 TEST_F(MainWindowTest, closeWithChanges_cancelKeepsTheWindowAndWritesNoSettings) {

@@ -6,7 +6,9 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <string>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -127,6 +129,9 @@ TEST_F(SettingsFileTest, namesThatWouldNotReadBackAreRefusedAndValuesReadBackAsG
 }
 
 TEST_F(SettingsFileTest, theFileIsReplacedOnlyWhenTheNewOneIsWhole_andNeverWaitedOn) {
+#ifdef _WIN32
+    GTEST_SKIP() << "named pipes";
+#else
     Put("[PATH]\r\nORIG=old\r\n");
     SetFileFaultHook(
         [](FileStep step, std::size_t&) { return step == FileStep::Write ? ENOSPC : 0; });
@@ -141,6 +146,7 @@ TEST_F(SettingsFileTest, theFileIsReplacedOnlyWhenTheNewOneIsWhole_andNeverWaite
     ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
     EXPECT_EQ(Text("PATH", "ORIG", "default"), "default");
     EXPECT_FALSE(WriteSettingText("PATH", "ORIG", "new"));
+#endif
 }
 
 } // namespace

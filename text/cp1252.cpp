@@ -67,3 +67,24 @@ unsigned char Cp1252Lower(unsigned char c) {
         return c;
     }
 }
+
+std::wstring Cp1252ToWide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        wide[i] = static_cast<wchar_t>(Cp1252ToUnicode(static_cast<unsigned char>(text[i])));
+    return wide;
+}
+
+bool WideToCp1252(const std::wstring& text, std::string& bytes) {
+    bytes.assign(text.size(), '?');
+    bool whole = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int byte = UnicodeToCp1252(static_cast<char32_t>(text[i]));
+        if (byte < 0) {
+            whole = false;
+        } else {
+            bytes[i] = static_cast<char>(byte);
+        }
+    }
+    return whole;
+}

@@ -12,4 +12,7 @@
 // caller never waits for it. Its standard input is /dev/null; it shares the
 // caller's standard output and error and working folder. True when the program
 // was started (its exec succeeded).
+// On Windows (windows/detached_process.cpp) it is started through the Windows
+// process call with a command line that quotes each argument, with no console
+// and no handle kept; true when Windows started it.
 bool StartDetachedProcess(const std::string& program, const std::vector<std::string>& arguments);
