@@ -2,6 +2,7 @@
 
 #include "platform/qt/dialog_font.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/template_control.h"
 #include "text/cp1252.h"
 
 #include <QGuiApplication>
@@ -51,12 +52,7 @@ ModalDialog::ModalDialog(const WindowTemplate& form, bool german,
     for (int i = 0; i < form.controlCount; ++i) {
         const ResolvedControl control = ResolveControl(form.controls[i], german);
         QWidget* widget = CreateControl(control);
-        widget->setGeometry(DialogUnitsToPixelsX(control.x, DialogBaseUnitX),
-                            DialogUnitsToPixelsY(control.y, DialogBaseUnitY),
-                            DialogUnitsToPixelsX(control.width, DialogBaseUnitX),
-                            DialogUnitsToPixelsY(control.height, DialogBaseUnitY));
-        widget->setHidden(!control.visible);
-        widget->setEnabled(control.enabled);
+        PlaceTemplateControl(*widget, control, DialogBaseUnitX, DialogBaseUnitY);
         if (control.id != -1) controls_[control.id] = widget;
         if (widget->focusPolicy() & Qt::TabFocus) tabOrder_.append(widget);
     }

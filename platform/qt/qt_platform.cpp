@@ -7,6 +7,7 @@
 #include "platform/qt/modal_dialog.h"
 #include "platform/qt/qt_pane.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/template_control.h"
 #include "platform/qt/updown_control.h"
 #include "resources/accelerators.h"
 
@@ -69,12 +70,7 @@ void QtPlatform::BuildMainWindow(bool german) {
     for (int i = 0; i < form.controlCount; ++i) {
         const ResolvedControl control = ResolveControl(form.controls[i], german);
         QWidget* widget = CreateControl(control);
-        widget->setGeometry(DialogUnitsToPixelsX(control.x, baseX_),
-                            DialogUnitsToPixelsY(control.y, baseY_),
-                            DialogUnitsToPixelsX(control.width, baseX_),
-                            DialogUnitsToPixelsY(control.height, baseY_));
-        widget->setHidden(!control.visible);
-        widget->setEnabled(control.enabled);
+        PlaceTemplateControl(*widget, control, baseX_, baseY_);
         if (control.tooltip[0] != '\0') widget->setToolTip(DecodeCp1252(control.tooltip));
         if (control.id != -1) {
             controls_[control.id] = widget;
