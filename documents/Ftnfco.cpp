@@ -1,7 +1,6 @@
 #include "documents/Ftnfco.h"
 
 #include "app/app_state.h"
-#include "app/paths.h"
 #include "documents/safe_write.h"
 
 #include <string>
