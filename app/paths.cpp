@@ -10,6 +10,10 @@ const char* DefaultRememberedPath() { return ".\\"; }
 char PathSeparator() { return '\\'; }
 bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 bool FileNamesAreCaseSensitive() { return false; }
+bool HasDrive(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
 
 std::filesystem::path NativePath(const std::string& path) { return Cp1252ToWide(path); }
 
@@ -39,6 +43,7 @@ const char* DefaultRememberedPath() { return "./"; }
 char PathSeparator() { return '/'; }
 bool IsPathSeparator(char c) { return c == '/'; }
 bool FileNamesAreCaseSensitive() { return true; }
+bool HasDrive(const std::string&) { return false; }
 
 std::filesystem::path NativePath(const std::string& path) { return path; }
 
@@ -53,6 +58,23 @@ std::FILE* OpenNativeFile(const std::string& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 #endif
+
+std::size_t NameStart(const std::string& path) {
+    std::size_t start = path.size();
+    while (start > 0 && !IsPathSeparator(path[start - 1]))
+        --start;
+    if (start == 0 && HasDrive(path)) start = 2;
+    return start;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t start = NameStart(path);
+    if (start == 0) return ".";
+    const bool drive = HasDrive(path);
+    // A root (/, \, C:\ or C:/) and a drive alone name the folder themselves.
+    if (start == 1 || (drive && start <= 3)) return path.substr(0, start);
+    return path.substr(0, start - 1);
+}
 
 std::string PathText(const char* path, int length) {
     std::string text(path, static_cast<std::size_t>(std::clamp(length, 0, PathCapacity - 1)));

@@ -18,6 +18,16 @@ bool IsPathSeparator(char c);
 // regard to case.
 bool FileNamesAreCaseSensitive();
 
+// Whether the path begins with a drive letter and ':' (only on Windows).
+bool HasDrive(const std::string& path);
+// Where the last name of a path begins: after its last separator, or on Windows
+// after a drive ("C:NAME"); 0 for a bare name.
+std::size_t NameStart(const std::string& path);
+// The folder a path's last name lies in: "." for a bare name; a root (/ or
+// C:\ ) keeps its separator, and a drive alone (C:) stands for its current
+// folder.
+std::string FolderOf(const std::string& path);
+
 // The text of a path buffer: its first `length` characters (never beyond the
 // buffer), ended early by a NUL among them.
 std::string PathText(const char* path, int length);

@@ -142,7 +142,10 @@ int CreateTemporaryFile(const std::string& folder, std::string& path, FileHandle
     if (const int error = Faulted(FileStep::CreateTemporary)) return error;
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = folder + "/.verbodex-" + std::to_string(seed() % 1000000000u);
+        // "C:" is the drive's current folder, "C:\\" its root: neither takes a separator.
+        const bool ends = folder.empty() || IsPathSeparator(folder.back()) || folder.back() == ':';
+        const std::string candidate =
+            folder + (ends ? "" : "\\") + ".verbodex-" + std::to_string(seed() % 1000000000u);
         const int created =
             ::_wopen(NativePath(candidate).c_str(),
                      _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);

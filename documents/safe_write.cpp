@@ -1,5 +1,7 @@
 #include "documents/safe_write.h"
 
+#include "app/paths.h"
+
 #include <cstdint>
 
 namespace {
@@ -8,13 +10,6 @@ namespace {
 constexpr int MostLinksFollowed = 40;
 // Pieces a file is read in.
 constexpr std::size_t ReadPiece = 65536;
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
 
 // Follows symbolic links until a path that is none (or names nothing). False
 // when a link cannot be read, leads round in a loop, or a path cannot be looked

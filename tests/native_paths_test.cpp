@@ -104,6 +104,27 @@ TEST_F(NativePathsTest, windowsFileCallsReportTheCauseAndWaitForAFileHeldForAMom
     EXPECT_FALSE(std::filesystem::exists(Directory() / "NEW.TMP"));
 }
 
+// A path with backslashes names its folder: a new file in a folder that is not
+// there cannot be opened (staged in the working folder, it failed only at the
+// rename), and a file in another folder is written there, nothing left behind.
+TEST_F(NativePathsTest, aSaveThroughABackslashPathWritesInThatFolder) {
+    std::string folder;
+    ASSERT_TRUE(ProgramPath(Directory(), folder));
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    std::filesystem::create_directory(Directory() / "SUB");
+    SetPaneText(TranslationPane, "[A]\r\nX=1\r\n");
+    EXPECT_EQ(WriteTranslation(folder + "\\NOFOLDER\\X.INI").result, SaveResult::CannotOpen);
+    EXPECT_TRUE(WriteTranslation(folder + "\\SUB\\DIALOG.INI").Saved());
+    EXPECT_EQ(ReadFile(Directory() / "SUB" / "DIALOG.INI"), "[A]\r\nX=1\r\n");
+    std::size_t names = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Directory())) {
+        (void)entry;
+        ++names;
+    }
+    EXPECT_EQ(names, 2u); // SUB and SUB\DIALOG.INI
+}
+
 // NUL.INI is the null device on Windows, whatever the folder and the case: a save
 // there would report success and keep nothing.
 TEST_F(NativePathsTest, aDeviceNameIsNoFileToSaveTo) {
@@ -121,6 +142,34 @@ TEST(PathSeparators, windowsTakesEitherSeparatorAndOthersOnlyTheirOwn) {
     EXPECT_FALSE(IsPathSeparator('\\'));
 #endif
     EXPECT_FALSE(IsPathSeparator(':'));
+}
+
+// The folder a file is written in: its temporary file is staged there, so a
+// wrong folder would put it on another drive, from which no rename works.
+TEST(PathSeparators, theFolderOfAPathIsWhereItsLastNameLies) {
+    struct Case {
+        const char* path;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"DIALOG.INI", "."},
+        {"en/DIALOG.INI", "en"},
+        {"/DIALOG.INI", "/"},
+        {"/a/b/", "/a/b"},
+        {"a:b/C.INI", "a:b"},
+#ifdef _WIN32
+        {"C:\\DATA\\EN\\DIALOG.INI", "C:\\DATA\\EN"},
+        {"C:\\DIALOG.INI", "C:\\"},
+        {"C:DIALOG.INI", "C:"},
+        {"D:/EN/DIALOG.INI", "D:/EN"},
+        {"\\\\SERVER\\SHARE\\DIALOG.INI", "\\\\SERVER\\SHARE"},
+        {"\\DIALOG.INI", "\\"},
+#else
+        {"C:DIALOG.INI", "."}, {"C:\\DATA\\DIALOG.INI", "."},
+#endif
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
 }
 
 } // namespace
