@@ -8,10 +8,14 @@
 //     text before the merge back; merging again gives the same;
 //   - merging a file with its own copy changes nothing and leaves `modified`
 //     clear, so that nothing would be saved;
+//   - "#-#", answered Yes or No to each value it offers, offers and changes
+//     exactly what its plain steps (the tests' reference) do;
 //   - a save writes the pane's text and keeps the old bytes as the backup.
 //
-// Input: one byte choosing the kind (and with it the files' name), then the
-// original's bytes and the translation's, separated by PartSeparator.
+// Input: one byte choosing the kind (and with it the files' name) and the answers
+// to "#-#", then the original's bytes and the translation's, separated by
+// PartSeparator.
+#include "aids/standard_entries.h"
 #include "app/app_state.h"
 #include "app/control_ids.h"
 #include "app/file_kinds.h"
@@ -19,6 +23,8 @@
 #include "fuzz_support.h"
 #include "panes/richedit.h"
 #include "platform/headless/headless_platform.h"
+#include "resources/standard_entry_dialog.h"
+#include "standard_entries_oracle.h"
 
 #include <cstring>
 #include <filesystem>
@@ -67,6 +73,7 @@ class Session {
     void Press(int id) { platform_.SendCommand(MakeCommand(id)); }
     std::string Text(int pane) { return platform_.GetControlText(pane); }
     HeadlessPane& Pane(int id) { return platform_.PaneById(id); }
+    HeadlessPlatform& Platform() { return platform_; }
 
   private:
     HeadlessPlatform platform_;
@@ -125,6 +132,59 @@ void OnlyColours(Session& session, int button, const char* name) {
     if (appState.modified != modified) Finding(std::string(name) + " changed `modified`");
 }
 
+// What one run of "#-#" did.
+struct StandardEntriesRun {
+    std::string text;
+    std::vector<Colour> colours;
+    std::vector<std::string> dialogs;
+    std::int32_t modified = 0;
+    bool operator==(const StandardEntriesRun&) const = default;
+};
+
+// The reference reads the file again for every offered line: kept to inputs it
+// finishes quickly.
+constexpr std::size_t LargestReferenceText = 64 * 1024;
+
+// Runs "#-#" on the translation as it stands, answering each offer from the bits
+// of `answers` (Yes for a set bit, No otherwise, with the proposed name), once as
+// the program does it and once by its plain steps, on a black text, and compares
+// the two. The pane is left as the program's run left it.
+void OfferStandardEntriesBothWays(Session& session, unsigned answers) {
+    HeadlessPlatform& platform = session.Platform();
+    HeadlessPane& pane = session.Pane(TranslationPane);
+    const std::string text = session.Text(TranslationPane);
+    const std::int32_t modified = appState.modified;
+    const FileKind kindBefore = appState.fileKind;
+    const auto run = [&](void (*offer)(FileKind&)) {
+        pane.SetText(text.c_str());
+        pane.SetAllColour(ColourBlack);
+        appState.modified = modified;
+        appState.fileKind = kindBefore;
+        platform.dialogAnswers.clear();
+        for (int i = 0; i < 32; ++i)
+            platform.dialogAnswers.push_back(
+                DialogAnswer{(answers >> (i % 5)) & 1u ? IDYES : IDNO, std::nullopt});
+        platform.shownDialogs.clear();
+        FileKind kind = kindBefore;
+        offer(kind);
+        StandardEntriesRun done{
+            session.Text(TranslationPane), pane.CharColours(), {}, appState.modified};
+        for (const ShownDialog& dialog : platform.shownDialogs)
+            done.dialogs.push_back(dialog.texts.at(IdEntryMessage) + "|" +
+                                   dialog.texts.at(IdEntryName) + "|" +
+                                   std::to_string(dialog.result));
+        return done;
+    };
+    if (text.size() <= LargestReferenceText &&
+        run(oracle::OfferStandardEntries) != run(OfferStandardEntries)) {
+        Finding("#-# offered or changed otherwise than its plain steps");
+    }
+    if (text.size() > LargestReferenceText) run(OfferStandardEntries);
+    if (session.Text(TranslationPane) != text && appState.modified == 0) {
+        Finding("#-# changed the text but not `modified`");
+    }
+}
+
 void MergeWithItsOwnCopy(const std::string& path) {
     Session session;
     session.LoadOriginal(path);
@@ -140,7 +200,8 @@ void MergeWithItsOwnCopy(const std::string& path) {
     if (ReadBytes(path) != bytes) Finding("merging a file with its own copy wrote it");
 }
 
-void RunPair(const std::string& originalPath, const std::string& translationPath) {
+void RunPair(const std::string& originalPath, const std::string& translationPath,
+             unsigned answers) {
     Session session;
     session.LoadOriginal(originalPath);
     const bool whole = session.LoadTranslation(translationPath);
@@ -165,7 +226,7 @@ void RunPair(const std::string& originalPath, const std::string& translationPath
         session.Press(IdMerge);
         if (session.Text(TranslationPane) != merged) Finding("i-Merge again merged otherwise");
     }
-    session.Press(IdStandardEntries);
+    OfferStandardEntriesBothWays(session, answers);
 
     // The save: the pane's text in the file, the old bytes in the backup, and no
     // other file beside them.
@@ -206,6 +267,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteBytes(translationPath, parts[1]);
 
     MergeWithItsOwnCopy(translationPath);
-    RunPair(originalPath, translationPath);
+    RunPair(originalPath, translationPath, data[0] / std::size(Kinds));
     return 0;
 }
