@@ -376,6 +376,11 @@ Handle QtPlatform::SetPaneFont(const std::string& faceName, int height) {
     // A positive height is the cell height (ascent + descent) in pixels: the
     // largest pixel size whose line height does not exceed it. A negative one is
     // the character (em) height, which is the pixel size. 0 is a 15-pixel cell.
+    // A height from the settings file beyond any screen is taken as the tallest
+    // font that fits one; left as it is, the cell search would take billions of
+    // steps and the most negative one cannot be negated.
+    constexpr int TallestPaneFont = 1000;
+    height = std::clamp(height, -TallestPaneFont, TallestPaneFont);
     if (height < 0) {
         font.setPixelSize(-height);
     } else {

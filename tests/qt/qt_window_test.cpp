@@ -30,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -282,6 +283,11 @@ TEST_F(QtWindowTest, paneFont_positiveHeightIsTheCellHeightNegativeTheCharacterH
     EXPECT_GT(cell, 10);
     platform.SetPaneFont("Courier New", -15);
     EXPECT_EQ(pane->font().pixelSize(), 15);
+    // Heights no screen could show, as a settings file may hold them.
+    platform.SetPaneFont("Courier New", std::numeric_limits<int>::min());
+    EXPECT_EQ(pane->font().pixelSize(), 1000);
+    platform.SetPaneFont("Courier New", std::numeric_limits<int>::max());
+    EXPECT_LE(QFontMetrics(pane->font()).height(), 1000);
 }
 
 TEST(QtWindowKeys, enterOnAFocusedPushButton_pressesItAndElsewhereIsIdOk) {
