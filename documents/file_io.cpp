@@ -3,6 +3,8 @@
 // The POSIX form; Windows has its own in file_io_windows.cpp.
 #ifndef _WIN32
 
+#include "documents/file_fault.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,15 +13,6 @@
 #include <vector>
 
 namespace {
-
-FileFaultHook faultHook;
-
-int Faulted(FileStep step, std::size_t& count) { return faultHook ? faultHook(step, count) : 0; }
-
-int Faulted(FileStep step) {
-    std::size_t none = 0;
-    return Faulted(step, none);
-}
 
 void TakeFacts(const struct stat& status, FileFacts& facts) {
     facts.regular = S_ISREG(status.st_mode);
@@ -41,8 +34,6 @@ template <typename Call> auto Retried(Call call) {
 }
 
 } // namespace
-
-bool NamesNothing(int error) { return error == ENOENT || error == ENOTDIR; }
 
 int InspectFile(const std::string& path, bool followLink, FileFacts& facts) {
     if (const int error = Faulted(FileStep::Inspect)) return error;
@@ -168,7 +159,5 @@ unsigned NewFileMode() {
     ::umask(mask);
     return 0666u & ~static_cast<unsigned>(mask);
 }
-
-void SetFileFaultHook(FileFaultHook hook) { faultHook = std::move(hook); }
 
 #endif

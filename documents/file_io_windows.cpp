@@ -7,6 +7,7 @@
 #ifdef _WIN32
 
 #include "app/paths.h"
+#include "documents/file_fault.h"
 #include "documents/file_io.h"
 
 #include <cerrno>
@@ -23,15 +24,6 @@
 #include <winbase.h>
 
 namespace {
-
-FileFaultHook faultHook;
-
-int Faulted(FileStep step, std::size_t& count) { return faultHook ? faultHook(step, count) : 0; }
-
-int Faulted(FileStep step) {
-    std::size_t none = 0;
-    return Faulted(step, none);
-}
 
 // The error number of a failed system call, for the callers that read errno
 // values (NamesNothing, the reasons shown).
@@ -96,8 +88,6 @@ std::wstring AsStored(const std::filesystem::path& path) {
 }
 
 } // namespace
-
-bool NamesNothing(int error) { return error == ENOENT || error == ENOTDIR; }
 
 int InspectFile(const std::string& path, bool, FileFacts& facts) {
     if (const int error = Faulted(FileStep::Inspect)) return error;
@@ -233,7 +223,5 @@ int RemoveFile(const std::string& path) {
 int SyncFolder(const std::string&) { return Faulted(FileStep::SyncFolder); }
 
 unsigned NewFileMode() { return 0666u; }
-
-void SetFileFaultHook(FileFaultHook hook) { faultHook = std::move(hook); }
 
 #endif
