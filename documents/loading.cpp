@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "documents/basis.h"
+#include "documents/file_io.h"
 #include "panes/richedit.h"
 #include "platform/platform.h"
 #include "resources/messages.h"
@@ -111,6 +112,20 @@ void TellCut(MessageId message, LoadResult cut) {
     }
 }
 
+// A translation that is there but does not open for reading (no permission, a
+// loop of links) is not new or empty, though its pane is: the save asks before
+// replacing it, as over a file cut at load, and the translator hears why. A
+// name that names nothing is a new file and says nothing.
+void TellUnreadable(const LoadOutcome& outcome) {
+    if (outcome.result != LoadResult::DoesNotOpen || !outcome.error) return;
+    const int error = outcome.error.value();
+    if (NamesNothing(error)) return;
+    appState.translationCut = 1;
+    ShowMessage(MessageId::TranslationNotLoadedWhole, error == EACCES || error == EPERM
+                                                          ? MessagePart::NoReadPermission
+                                                          : MessagePart::ReadError);
+}
+
 // A mask translation is shown as wide as its area, so that lines that outgrow it
 // are seen at once; never wider than the layout made the pane. Any other
 // translation gets the pane's full size back, so a file loaded after a mask is
@@ -210,6 +225,7 @@ LoadOutcome LoadTranslation(bool browse) {
     if (!document.opened) {
         SetPaneText(TranslationPane, "");
         appState.modified = 0;
+        TellUnreadable(outcome);
         return outcome;
     }
     if (!SetPaneText(TranslationPane, document.bytes)) outcome.result = LoadResult::RefusedByPane;

@@ -72,6 +72,7 @@ constexpr const char* messageParts[] = {
     "enth\xE4lt ein NUL-Zeichen",
     "Lesefehler",
     "zu lang f\xFCr das Textfeld",
+    "keine Leseberechtigung",
 };
 
 int Show(const MessageRow& row, const std::string& text) {

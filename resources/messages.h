@@ -40,6 +40,7 @@ enum class MessagePart {
     HoldsNul,
     ReadError,
     TooLongForPane,
+    NoReadPermission,
 };
 
 struct MessageRow {

@@ -3,10 +3,12 @@
 #include "documents_fixture.h"
 
 #include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -112,6 +114,70 @@ TEST_F(LoadingTest, aFileThatDoesNotOpen_emptiesThePaneQuietly) {
         EXPECT_EQ(platform.GetControlText(IdOriginalPathEdit), path);
     }
     EXPECT_TRUE(platform.messageBoxes.empty());
+}
+
+// A translation that is there but cannot be read must not look new or empty:
+// the next save would replace it, and its backup could not read it either. A
+// name that names nothing stays quiet.
+TEST_F(LoadingTest, aTranslationThatExistsButDoesNotRead_isToldAndNotSavedOverUnasked) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX permissions, users and symbolic links";
+#else
+    const std::string cut = "Die \xDC"
+                            "bersetzungsdatei wurde nicht vollst\xE4ndig geladen (";
+    std::filesystem::create_directory("folder");
+    std::filesystem::create_symlink("nowhere.ini", "dangling.ini");
+    std::filesystem::create_symlink("loop.ini", "loop.ini");
+    WriteFile("locked.ini", "[A]\r\nKEY=\"old work\"\r\n");
+    ASSERT_EQ(::chmod("locked.ini", 0200), 0);
+    struct Case {
+        const char* path;
+        const char* reason; // nullptr: no message
+    };
+    const Case cases[] = {
+        {"missing.ini", nullptr},
+        {"folder", nullptr},
+        {"dangling.ini", nullptr},
+        {"loop.ini", "Lesefehler"},
+        {"locked.ini", "keine Leseberechtigung"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        Load(LoadTranslationCommand, "missing.ini");
+        platform.messageBoxes.clear();
+        // Root reads every file: the load runs as another user for its time.
+        const bool asOther = ::geteuid() == 0;
+        if (asOther) {
+            ASSERT_EQ(::seteuid(4343), 0);
+        }
+        const LoadOutcome outcome = LoadTranslationFrom(c.path);
+        if (asOther) {
+            ASSERT_EQ(::seteuid(0), 0);
+        }
+
+        EXPECT_FALSE(outcome.Whole());
+        EXPECT_EQ(appState.translationOpened, 0);
+        EXPECT_EQ(platform.GetControlText(TranslationPane), "");
+        EXPECT_EQ(appState.modified, 0);
+        EXPECT_EQ(appState.translationCut, c.reason != nullptr ? 1 : 0);
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(platform.messageBoxes.empty());
+            continue;
+        }
+        ASSERT_EQ(platform.messageBoxes.size(), 1u);
+        EXPECT_EQ(platform.messageBoxes[0].text.substr(0, cut.size() + std::strlen(c.reason) + 1),
+                  cut + c.reason + ")");
+    }
+
+    // The save over it asks first; No leaves the old work.
+    Type("new");
+    platform.messageBoxes.clear();
+    platform.SendCommand(MakeCommand(IdSave));
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.messageBoxes[0].flags, MB_YESNO | MB_ICONWARNING);
+    EXPECT_EQ(ReadFile("locked.ini"), "[A]\r\nKEY=\"old work\"\r\n");
+    EXPECT_EQ(appState.modified, 1);
+#endif
 }
 
 TEST_F(LoadingTest, cancelledBrowsing_keepsTheTextButSwitchesTheKindAidsOff) {
