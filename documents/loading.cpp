@@ -9,6 +9,7 @@
 #include "app/paths.h"
 #include "documents/basis.h"
 #include "documents/file_io.h"
+#include "documents/saving.h"
 #include "panes/richedit.h"
 #include "platform/platform.h"
 #include "resources/messages.h"
@@ -247,6 +248,10 @@ LoadOutcome LoadTranslation(bool browse) {
     // Setting the text reported a change; a freshly loaded file is unchanged.
     appState.modified = 0;
     TellCut(MessageId::TranslationNotLoadedWhole, outcome.result);
+    // A file of lone LF or CR line ends grows when saved with CR LF; one that
+    // grows past what a save writes could never be saved, so the translator
+    // hears of it before working on it.
+    if (SavedTextLength() > SaveCapacity) ShowMessage(MessageId::TranslationTooLongToSaveBack);
     return outcome;
 }
 

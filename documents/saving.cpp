@@ -20,9 +20,6 @@
 
 namespace {
 
-// The longest text a save writes. A longer text is refused whole rather than cut.
-constexpr int SaveCapacity = 1000000;
-
 enum class Backup {
     Made,
     // A file saved for the first time has no previous content.
@@ -126,6 +123,12 @@ SaveOutcome Commit(PreparedSave& save, const std::string& target) {
 }
 
 } // namespace
+
+std::int64_t SavedTextLength() {
+    // The pane holds a line break as one character; a save writes it as CR LF.
+    const std::int64_t breaks = std::max(RichEdit_GetLineCount(TranslationPane) - 1, 0);
+    return std::int64_t{RichEdit_GetTextLength(TranslationPane)} + breaks;
+}
 
 bool HoldsPathSeparator(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) {

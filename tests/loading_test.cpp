@@ -1,5 +1,6 @@
 #include "app/paths.h"
 #include "documents/loading.h"
+#include "documents/saving.h"
 #include "documents_fixture.h"
 
 #include <cerrno>
@@ -244,6 +245,55 @@ TEST_F(LoadingTest, aFileThatDoesNotReachThePaneWhole_isReportedOnBothSides) {
     Load(LoadTranslationCommand, "whole.ini");
     EXPECT_EQ(appState.translationCut, 0);
     EXPECT_EQ(platform.messageBoxes.size(), 2u);
+}
+
+// The pane holds a line break as one character and the save writes it as CR LF:
+// a file of lone LF or CR line ends grows when saved. One that would outgrow
+// what a save writes is told at load, before any work goes into it.
+TEST_F(LoadingTest, aTranslationThatWouldGrowPastTheSaveCapacity_isToldAtLoad) {
+    const std::string tooLong = "Die \xDC"
+                                "bersetzungsdatei wurde vollst\xE4ndig geladen, kann so aber "
+                                "nicht wieder gespeichert werden";
+    const std::string x(500000, 'x');
+    const std::string y(499999, 'y');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool told;
+    };
+    const Case cases[] = {
+        {"LF, 1,000,000 bytes saved", std::string(499999, 'x') + "\n" + y, false},
+        {"LF, 1,000,001 bytes saved", x + "\n" + y, true},
+        {"CR, 1,000,001 bytes saved", x + "\r" + y, true},
+        {"CR LF, as saved", x + "\r\n" + std::string(499998, 'y'), false},
+        {"many short LF lines",
+         [] {
+             std::string lines;
+             for (int i = 0; i < 48000; ++i) // 960,000 bytes
+                 lines += "KEY=\"a short value\"\n";
+             return lines;
+         }(),
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_LE(c.bytes.size(), static_cast<std::size_t>(LoadCapacity));
+        WriteFile("long.ini", c.bytes);
+        platform.messageBoxes.clear();
+        Load(LoadOriginalCommand, "long.ini"); // the original is never saved
+        EXPECT_TRUE(platform.messageBoxes.empty());
+
+        EXPECT_TRUE(LoadTranslationFrom("long.ini").Whole());
+        EXPECT_EQ(appState.translationCut, 0);
+        ASSERT_EQ(platform.messageBoxes.size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(platform.messageBoxes[0].text.substr(0, tooLong.size()), tooLong);
+            EXPECT_EQ(platform.messageBoxes[0].caption, "Verbodex");
+            EXPECT_EQ(platform.messageBoxes[0].flags, MB_ICONWARNING);
+        }
+        // What was told is what the save then does: CR LF line ends are kept.
+        EXPECT_EQ(SaveTranslation(false).Saved(), !c.told);
+    }
 }
 
 TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {
