@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "documents/basis.h"
+#include "documents/file_io.h"
+#include "documents/saving.h"
 #include "panes/richedit.h"
 #include "platform/platform.h"
 #include "resources/messages.h"
@@ -111,6 +113,20 @@ void TellCut(MessageId message, LoadResult cut) {
     }
 }
 
+// A translation that is there but does not open for reading (no permission, a
+// loop of links) is not new or empty, though its pane is: the save asks before
+// replacing it, as over a file cut at load, and the translator hears why. A
+// name that names nothing is a new file and says nothing.
+void TellUnreadable(const LoadOutcome& outcome) {
+    if (outcome.result != LoadResult::DoesNotOpen || !outcome.error) return;
+    const int error = outcome.error.value();
+    if (NamesNothing(error)) return;
+    appState.translationCut = 1;
+    ShowMessage(MessageId::TranslationNotLoadedWhole, error == EACCES || error == EPERM
+                                                          ? MessagePart::NoReadPermission
+                                                          : MessagePart::ReadError);
+}
+
 // A mask translation is shown as wide as its area, so that lines that outgrow it
 // are seen at once; never wider than the layout made the pane. Any other
 // translation gets the pane's full size back, so a file loaded after a mask is
@@ -210,6 +226,7 @@ LoadOutcome LoadTranslation(bool browse) {
     if (!document.opened) {
         SetPaneText(TranslationPane, "");
         appState.modified = 0;
+        TellUnreadable(outcome);
         return outcome;
     }
     if (!SetPaneText(TranslationPane, document.bytes)) outcome.result = LoadResult::RefusedByPane;
@@ -231,6 +248,10 @@ LoadOutcome LoadTranslation(bool browse) {
     // Setting the text reported a change; a freshly loaded file is unchanged.
     appState.modified = 0;
     TellCut(MessageId::TranslationNotLoadedWhole, outcome.result);
+    // A file of lone LF or CR line ends grows when saved with CR LF; one that
+    // grows past what a save writes could never be saved, so the translator
+    // hears of it before working on it.
+    if (SavedTextLength() > SaveCapacity) ShowMessage(MessageId::TranslationTooLongToSaveBack);
     return outcome;
 }
 

@@ -20,9 +20,6 @@
 
 namespace {
 
-// The longest text a save writes. A longer text is refused whole rather than cut.
-constexpr int SaveCapacity = 1000000;
-
 enum class Backup {
     Made,
     // A file saved for the first time has no previous content.
@@ -44,10 +41,14 @@ bool NamesLoadedFile(const std::string& path, const std::string& target) {
 
 // The previous content survives beside the file, its last three characters
 // replaced by "bak" (DIALOG.INI -> DIALOG.bak); a new backup replaces an older
-// one only once it is whole.
+// one only once it is whole. A name shorter than three characters has no such
+// backup: replacing its folder's separator too would put the backup in another
+// folder, over a file of that name (work/en/AB -> work/enbak).
 Backup MakeBackup(const std::string& path, bool exists) {
     if (!exists) return Backup::NothingToKeep;
-    if (path.size() < 3) return Backup::NotMade;
+    if (path.size() < 3 || HoldsPathSeparator(std::string_view(path).substr(path.size() - 3))) {
+        return Backup::NotMade;
+    }
     std::string backup = path;
     backup.replace(backup.size() - 3, 3, "bak");
     if (NamesLoadedFile(backup, path)) return Backup::OverLoadedFile;
@@ -122,6 +123,21 @@ SaveOutcome Commit(PreparedSave& save, const std::string& target) {
 }
 
 } // namespace
+
+std::int64_t SavedTextLength() {
+    // The pane holds a line break as one character; a save writes it as CR LF.
+    const std::int64_t breaks = std::max(RichEdit_GetLineCount(TranslationPane) - 1, 0);
+    return std::int64_t{RichEdit_GetTextLength(TranslationPane)} + breaks;
+}
+
+bool HoldsPathSeparator(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+#ifdef _WIN32
+        if (c == ':') return true;
+#endif
+        return IsPathSeparator(c);
+    });
+}
 
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b) return true;

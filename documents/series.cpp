@@ -4,10 +4,12 @@
 #include "app/control_ids.h"
 #include "app/file_kinds.h"
 #include "app/main_window.h"
+#include "documents/saving.h"
 #include "platform/platform.h"
 #include "text/string00.h"
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -71,6 +73,14 @@ void StepSeries(int direction) {
             appState.translationPathLength < width + EndingLength) {
             return;
         }
+        // The translation takes the number at the same place from its end,
+        // whatever it holds there, but not over a folder's separator: a name
+        // shorter than the field would move to another folder (en/M5.MNU ->
+        // en006.MNU).
+        const std::string_view translationField(
+            appState.translationPath + FieldStart(appState.translationPathLength, width),
+            static_cast<std::size_t>(width));
+        if (HoldsPathSeparator(translationField)) return;
         int k = 0;
         const char* field = appState.originalPath + FieldStart(appState.originalPathLength, width);
         if (!ReadFixedNumber(field, width, k)) return;

@@ -9,5 +9,7 @@
 // it steps on over numbers whose file is missing on that side; when both files
 // exist it posts "i-Check". Steps from 999 up or from 1 down run once per click,
 // without skipping or check. A step below 0 or past the field's digits is
-// refused, and so is any step when the original's name ends in neither kind.
+// refused, and so is any step when the original's name ends in neither kind or
+// the translation's name is too short to hold the number without its folder's
+// separator.
 void StepSeries(int direction);

@@ -30,6 +30,12 @@ constexpr MessageRow messages[] = {
      "bis dahin. Speichern in diese Datei w\xFC"
      "rde den Rest der Datei l\xF6schen und fragt deshalb vorher nach.",
      "Verbodex", MB_ICONWARNING, true},
+    {MessageId::TranslationTooLongToSaveBack,
+     "Die \xDC"
+     "bersetzungsdatei wurde vollst\xE4ndig geladen, kann so aber nicht wieder gespeichert "
+     "werden: Beim Speichern wird jeder Zeilenumbruch zu CR LF, und der Text w\xE4re dann "
+     "l\xE4nger als 1.000.000 Bytes. Vor dem Speichern muss der Text gek\xFCrzt werden.",
+     "Verbodex", MB_ICONWARNING, true},
     {MessageId::SaveOverCutFile,
      "Die \xDC"
      "bersetzungsdatei wurde beim Laden nicht vollst\xE4ndig gelesen. Beim Speichern geht der "
@@ -72,6 +78,7 @@ constexpr const char* messageParts[] = {
     "enth\xE4lt ein NUL-Zeichen",
     "Lesefehler",
     "zu lang f\xFCr das Textfeld",
+    "keine Leseberechtigung",
 };
 
 int Show(const MessageRow& row, const std::string& text) {

@@ -17,6 +17,9 @@ enum class MessageId {
     // A file did not reach its pane whole; {0} says why (a MessagePart).
     OriginalNotLoadedWhole,
     TranslationNotLoadedWhole,
+    // A translation loaded whole that its save, which writes every line break as
+    // CR LF, would make longer than a save may write.
+    TranslationTooLongToSaveBack,
     // Saving over a translation that was not loaded whole.
     SaveOverCutFile,
     // Saving where the old content could be kept neither in a backup nor in a
@@ -40,6 +43,7 @@ enum class MessagePart {
     HoldsNul,
     ReadError,
     TooLongForPane,
+    NoReadPermission,
 };
 
 struct MessageRow {

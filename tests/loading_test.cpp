@@ -1,12 +1,15 @@
 #include "app/paths.h"
 #include "documents/loading.h"
+#include "documents/saving.h"
 #include "documents_fixture.h"
 
 #include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -114,6 +117,70 @@ TEST_F(LoadingTest, aFileThatDoesNotOpen_emptiesThePaneQuietly) {
     EXPECT_TRUE(platform.messageBoxes.empty());
 }
 
+// A translation that is there but cannot be read must not look new or empty:
+// the next save would replace it, and its backup could not read it either. A
+// name that names nothing stays quiet.
+TEST_F(LoadingTest, aTranslationThatExistsButDoesNotRead_isToldAndNotSavedOverUnasked) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX permissions, users and symbolic links";
+#else
+    const std::string cut = "Die \xDC"
+                            "bersetzungsdatei wurde nicht vollst\xE4ndig geladen (";
+    std::filesystem::create_directory("folder");
+    std::filesystem::create_symlink("nowhere.ini", "dangling.ini");
+    std::filesystem::create_symlink("loop.ini", "loop.ini");
+    WriteFile("locked.ini", "[A]\r\nKEY=\"old work\"\r\n");
+    ASSERT_EQ(::chmod("locked.ini", 0200), 0);
+    struct Case {
+        const char* path;
+        const char* reason; // nullptr: no message
+    };
+    const Case cases[] = {
+        {"missing.ini", nullptr},
+        {"folder", nullptr},
+        {"dangling.ini", nullptr},
+        {"loop.ini", "Lesefehler"},
+        {"locked.ini", "keine Leseberechtigung"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        Load(LoadTranslationCommand, "missing.ini");
+        platform.messageBoxes.clear();
+        // Root reads every file: the load runs as another user for its time.
+        const bool asOther = ::geteuid() == 0;
+        if (asOther) {
+            ASSERT_EQ(::seteuid(4343), 0);
+        }
+        const LoadOutcome outcome = LoadTranslationFrom(c.path);
+        if (asOther) {
+            ASSERT_EQ(::seteuid(0), 0);
+        }
+
+        EXPECT_FALSE(outcome.Whole());
+        EXPECT_EQ(appState.translationOpened, 0);
+        EXPECT_EQ(platform.GetControlText(TranslationPane), "");
+        EXPECT_EQ(appState.modified, 0);
+        EXPECT_EQ(appState.translationCut, c.reason != nullptr ? 1 : 0);
+        if (c.reason == nullptr) {
+            EXPECT_TRUE(platform.messageBoxes.empty());
+            continue;
+        }
+        ASSERT_EQ(platform.messageBoxes.size(), 1u);
+        EXPECT_EQ(platform.messageBoxes[0].text.substr(0, cut.size() + std::strlen(c.reason) + 1),
+                  cut + c.reason + ")");
+    }
+
+    // The save over it asks first; No leaves the old work.
+    Type("new");
+    platform.messageBoxes.clear();
+    platform.SendCommand(MakeCommand(IdSave));
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.messageBoxes[0].flags, MB_YESNO | MB_ICONWARNING);
+    EXPECT_EQ(ReadFile("locked.ini"), "[A]\r\nKEY=\"old work\"\r\n");
+    EXPECT_EQ(appState.modified, 1);
+#endif
+}
+
 TEST_F(LoadingTest, cancelledBrowsing_keepsTheTextButSwitchesTheKindAidsOff) {
     WriteFile("DIALOG.INI", "[A]\r\n");
     platform.openFileAnswers.push_back((Directory() / "DIALOG.INI").string());
@@ -178,6 +245,55 @@ TEST_F(LoadingTest, aFileThatDoesNotReachThePaneWhole_isReportedOnBothSides) {
     Load(LoadTranslationCommand, "whole.ini");
     EXPECT_EQ(appState.translationCut, 0);
     EXPECT_EQ(platform.messageBoxes.size(), 2u);
+}
+
+// The pane holds a line break as one character and the save writes it as CR LF:
+// a file of lone LF or CR line ends grows when saved. One that would outgrow
+// what a save writes is told at load, before any work goes into it.
+TEST_F(LoadingTest, aTranslationThatWouldGrowPastTheSaveCapacity_isToldAtLoad) {
+    const std::string tooLong = "Die \xDC"
+                                "bersetzungsdatei wurde vollst\xE4ndig geladen, kann so aber "
+                                "nicht wieder gespeichert werden";
+    const std::string x(500000, 'x');
+    const std::string y(499999, 'y');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool told;
+    };
+    const Case cases[] = {
+        {"LF, 1,000,000 bytes saved", std::string(499999, 'x') + "\n" + y, false},
+        {"LF, 1,000,001 bytes saved", x + "\n" + y, true},
+        {"CR, 1,000,001 bytes saved", x + "\r" + y, true},
+        {"CR LF, as saved", x + "\r\n" + std::string(499998, 'y'), false},
+        {"many short LF lines",
+         [] {
+             std::string lines;
+             for (int i = 0; i < 48000; ++i) // 960,000 bytes
+                 lines += "KEY=\"a short value\"\n";
+             return lines;
+         }(),
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_LE(c.bytes.size(), static_cast<std::size_t>(LoadCapacity));
+        WriteFile("long.ini", c.bytes);
+        platform.messageBoxes.clear();
+        Load(LoadOriginalCommand, "long.ini"); // the original is never saved
+        EXPECT_TRUE(platform.messageBoxes.empty());
+
+        EXPECT_TRUE(LoadTranslationFrom("long.ini").Whole());
+        EXPECT_EQ(appState.translationCut, 0);
+        ASSERT_EQ(platform.messageBoxes.size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(platform.messageBoxes[0].text.substr(0, tooLong.size()), tooLong);
+            EXPECT_EQ(platform.messageBoxes[0].caption, "Verbodex");
+            EXPECT_EQ(platform.messageBoxes[0].flags, MB_ICONWARNING);
+        }
+        // What was told is what the save then does: CR LF line ends are kept.
+        EXPECT_EQ(SaveTranslation(false).Saved(), !c.told);
+    }
 }
 
 TEST_F(LoadingTest, everyLoadTellsWhatHappenedOnBothSides) {

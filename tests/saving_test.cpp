@@ -1,3 +1,4 @@
+#include "app/paths.h"
 #include "documents/file_io.h"
 #include "documents/loading.h"
 #include "documents/saving.h"
@@ -103,6 +104,54 @@ TEST_F(SavingTest, everyFailedSave_saysWhyAndLeavesTheTextMarkedChanged) {
     platform.openFileAnswers.push_back(std::string("b.ini"));
     platform.SendCommand(MakeCommand(IdBrowseTranslation));
     EXPECT_EQ(PaneLines(TranslationPane)[0], "mine");
+}
+
+// The backup replaces the last three characters of the path. Where they reach
+// back over the name into its folder (or its drive), the backup would land in
+// another folder under an unrelated file's name: none is made then.
+TEST_F(SavingTest, aBackupStaysBesideItsFileOrIsNotMade) {
+    const char sep = PathSeparator();
+    const std::string folder = std::string("work") + sep + "en" + sep;
+    struct Case {
+        std::string name;   // in work/en/
+        std::string backup; // "" for none
+    };
+    const Case cases[] = {
+        {"AB", ""},
+        {"A", ""},
+        {"ABC", folder + "bak"},
+        {"DIALOG.INI", folder + "DIALOG.bak"},
+    };
+    std::filesystem::create_directories(folder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile("work" + std::string(1, sep) + "enbak", "unrelated");
+        WriteFile("work" + std::string(1, sep) + "ebak", "unrelated");
+        WriteFile(folder + c.name, "old");
+        Load(LoadTranslationCommand, folder + c.name);
+        Type("new ");
+        const SaveOutcome outcome = SaveTranslation(false);
+        EXPECT_EQ(outcome.result,
+                  c.backup.empty() ? SaveResult::SavedWithoutBackup : SaveResult::Saved);
+        EXPECT_EQ(ReadFile(folder + c.name), "new old");
+        if (!c.backup.empty()) {
+            EXPECT_EQ(ReadFile(c.backup), "old");
+        }
+        for (const char* unrelated : {"work/enbak", "work/ebak"})
+            EXPECT_EQ(ReadFile(unrelated), "unrelated") << unrelated;
+    }
+#ifdef _WIN32
+    // A drive's colon ends a place as a separator does: "C:AB" is AB in the
+    // current folder of drive C, and "Cbak" would be a file of the current drive.
+    const std::string drive = Directory().string().substr(0, 2);
+    ASSERT_EQ(drive[1], ':');
+    WriteFile("AB", "old");
+    WriteFile(drive.substr(0, 1) + "bak", "unrelated");
+    SetPath(appState.translationPath, appState.translationPathLength, drive + "AB");
+    SetPaneText(TranslationPane, "new");
+    EXPECT_EQ(SaveTranslation(false).result, SaveResult::SavedWithoutBackup);
+    EXPECT_EQ(ReadFile(drive.substr(0, 1) + "bak"), "unrelated");
+#endif
 }
 
 TEST_F(SavingTest, saveAs_writesACopyAndTheNextSaveGoesToTheLoadedFile) {

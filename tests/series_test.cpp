@@ -104,7 +104,14 @@ TEST_F(SeriesTest, stepsThatChangeNothingStillAskToSaveFirst) {
         {"translation too short", "A005.MNU", "B.MNU", IdSeriesNext},
         {"original too short", "05.MNU", "B005.MNU", IdSeriesNext},
         {"mask field needs four characters", "005.MSK", "N0005.MSK", IdSeriesNext},
+        // The number would be written over the folder's separator, and the
+        // translation would move to the parent folder (en006.MNU).
+        {"translation name shorter than the field", "de/MENU005.MNU", "en/M5.MNU", IdSeriesNext},
+        {"translation name shorter than the mask field", "de/M0005.MSK", "en/N05.MSK",
+         IdSeriesPrevious},
     };
+    std::filesystem::create_directory("de");
+    std::filesystem::create_directory("en");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WriteFile(c.original, menuOriginal);
