@@ -75,7 +75,8 @@ std::string Line(Random& random, FileKind kind) {
     case 2:
         return Pick(random, {";A=\"OK\"", "!B=\"OK\"", "free text", ""});
     case 3:
-        return Pick(random, {"A=#OK#", "B=#X#", "WIDTH=100", "K=\"open", "K=", "=\"OK\""});
+        return Pick(random, {"A=#OK#", "B=#X#", "WIDTH=100", "K=\"open", "K=", "=\"OK\"",
+                             "WIDTH=100 ;\"OK\"", "C= \"OK\"", "D=x \"OK\""});
     default:
         return Entry(random, kind);
     }

@@ -1,5 +1,6 @@
 // "#-#" run through the dispatcher on the headless window, with the dialog
 // answered from a script.
+#include "aids/candidate_values.h"
 #include "aids/standard_entries.h"
 #include "app/control_ids.h"
 #include "headless_fixture.h"
@@ -7,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -127,6 +129,50 @@ TEST_F(StandardEntriesTest, onlyEntriesWithTheSameTextTakePart) {
     Load(FileKind::DialogCprIni, {"A=" + start + "x", "B=" + start + "y"});
     Run();
     EXPECT_TRUE(platform.shownDialogs.empty());
+}
+
+TEST(CandidateValueOf, aQuotedTextCountsOnlyRightAfterTheEqualsSignAndBeforeAComment) {
+    // A value taken over replaces everything between the "=" and its closing
+    // quote, so that text may hold nothing but blanks; a quote pair in a
+    // trailing comment is no value of the entry.
+    const struct Case {
+        FileKind kind;
+        const char* line;
+        const char* value; // nullptr: the line does not take part
+    } cases[] = {
+        {FileKind::DialogIni, "A=\"OK\"", "OK"},
+        {FileKind::DialogIni, "A= \t \"OK\" ;note", "OK"},
+        {FileKind::DialogIni, "A=\"x;y\" ;\"z\"", "x;y"},
+        {FileKind::DialogIni, "A=\"\"", ""},
+        {FileKind::DialogIni, "WIDTH=100 ;\"px\"", nullptr},
+        {FileKind::DialogIni, "WIDTH= ;\"px\"", nullptr},
+        {FileKind::DialogIni, "A=;\"px\"", nullptr},
+        {FileKind::DialogIni, "A=abc \"x\"", nullptr},
+        {FileKind::DialogIni, "A\"k\"=\"x\"", nullptr},
+        {FileKind::DialogIni, "A;B=\"x\"", nullptr},
+        {FileKind::DialogIni, "A=\"open", nullptr},
+        {FileKind::DialogIni, "A=#OK# ;\"x\"", nullptr},
+        // Unquoted values have no comments: the whole text is the value.
+        {FileKind::DialogCprIni, "WIDTH=100 ;\"px\"", "100 ;\"px\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        std::string_view value;
+        const bool takesPart = CandidateValueOf(c.kind, c.line, value);
+        EXPECT_EQ(takesPart, c.value != nullptr);
+        if (takesPart && c.value != nullptr) {
+            EXPECT_EQ(value, c.value);
+        }
+    }
+}
+
+TEST_F(StandardEntriesTest, aQuotedWordInACommentIsNotOfferedAndTheLineKeepsItsValue) {
+    const TextLines lines{"[MAIN]", "W1=100 ;\"px\"", "W2=200 ;\"px\""};
+    Load(FileKind::DialogIni, lines);
+    Answer(IDYES);
+    Run();
+    EXPECT_TRUE(platform.shownDialogs.empty());
+    EXPECT_EQ(Translation(), lines);
 }
 
 TEST_F(StandardEntriesTest, noRaisesTheThresholdAndNextOffersTheValueAgainFurtherDown) {
