@@ -6,6 +6,7 @@
 #include "headless_fixture.h"
 #include "resources/standard_entry_dialog.h"
 
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,6 +82,7 @@ TEST_F(StandardEntriesTest, newEntryGoesBelowTheStandardEntriesUnderAHeaderInLin
         FileKind kind;
         TextLines lines;
         TextLines expected;
+        const char* typed = nullptr; // typed after Yes on the proposal was refused
     } cases[] = {
         {"below the run of standard entries",
          FileKind::DialogIni,
@@ -98,15 +100,17 @@ TEST_F(StandardEntriesTest, newEntryGoesBelowTheStandardEntriesUnderAHeaderInLin
          FileKind::DialogCprIni,
          {"[STANDARD]", "A=OK   ", "B=OK"},
          {"[STANDARD]", "#OK#=OK", "A=#OK#", "B=#OK#"}},
-        {"empty quoted values are values",
+        {"empty quoted values are values; their proposal '##' is refused, a typed name taken",
          FileKind::DialogIni,
          {"[STANDARD]", "A=\"\"", "B=\"\""},
-         {"[STANDARD]", "##=\"\"", "A=##", "B=##"}},
+         {"[STANDARD]", "#LEER#=\"\"", "A=#LEER#", "B=#LEER#"},
+         "#LEER#"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Load(c.kind, c.lines);
         Answer(IDYES);
+        if (c.typed != nullptr) Answer(IDYES, c.typed);
         Run();
         EXPECT_EQ(Translation(), c.expected);
         EXPECT_TRUE(platform.dialogAnswers.empty());
@@ -228,15 +232,29 @@ TEST_F(StandardEntriesTest, cancelOrNoDialogEndsTheRunAndChangesNothing) {
 
 TEST_F(StandardEntriesTest, anEmptyNameIsRefusedWithABeepAndTheDialogStaysOpen) {
     Load(FileKind::DialogIni, {"[STANDARD]", "A=\"OK\"", "B=\"OK\""});
-    Answer(IDYES, "");
-    Answer(IDYES, "line\nbreak");
+    // Each would give a standard entry or references that the check calls
+    // malformed, or references that name another entry than the new one.
+    const char* const refused[] = {"",   "line\nbreak", "##",    "#",  "#A#B#",
+                                   "#X", "X#",          "#A=B#", "A=B"};
+    for (const char* name : refused)
+        Answer(IDYES, name);
     Answer(IDOK, "#ok#");
     Run();
     ASSERT_EQ(platform.shownDialogs.size(), 1u);
-    EXPECT_EQ(platform.beeps, 2);
+    EXPECT_EQ(platform.beeps, static_cast<int>(std::size(refused)));
     // The field holds capitals whatever was typed; OK takes the name as Yes does.
     EXPECT_EQ(Translation(), (TextLines{"[STANDARD]", "#OK#=\"OK\"", "A=#OK#", "B=#OK#"}));
     EXPECT_EQ(platform.shownDialogs[0].result, IDOK);
+}
+
+TEST_F(StandardEntriesTest, aHashInTheValueGivesANameTheReferencesRead) {
+    Load(FileKind::DialogIni, {"[STANDARD]", "A=\"Nr. #1\"", "B=\"Nr. #1\""});
+    Answer(IDYES);
+    Run();
+    EXPECT_EQ(Offers(), (TextLines{"\"Nr. #1\"   2x gefunden. #NRP_1#"}));
+    EXPECT_EQ(Translation(),
+              (TextLines{"[STANDARD]", "#NRP_1#=\"Nr. #1\"", "A=#NRP_1#", "B=#NRP_1#"}));
+    EXPECT_EQ(platform.beeps, 0);
 }
 
 TEST_F(StandardEntriesTest, longLinesAreWrittenWholeAndLargeCountsShownWhole) {
