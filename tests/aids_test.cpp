@@ -48,6 +48,36 @@ TEST_F(AidsTest, Check_leavesModifiedScrollPositionsAndDrawingAsTheyWere) {
     }
 }
 
+TEST_F(AidsTest, Check_readsTheTranslationsReferenceBeforeItsTrailingComment) {
+    // As for the original, a DialogIni reference counts only before a trailing
+    // comment; DialogCprIni lines have no comments.
+    const struct Case {
+        FileKind kind;
+        const char* translation;
+        const char* colours; // of both panes
+    } cases[] = {
+        {FileKind::DialogIni, "A=\"Okay\" ;=#OK#", ".R-"},
+        {FileKind::DialogIni, "A=\"Okay\" !x=#OK#", ".R-"},
+        {FileKind::DialogIni, "A=#OK# ;=#OK#", ".K-"},
+        {FileKind::DialogIni, "A=#OK ;#", ".R-"},
+        {FileKind::DialogCprIni, "A=Okay ;=#OK#", ".K-"},
+    };
+    constexpr Colour Unmarked = MakeColour(128, 128, 128);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.translation);
+        SetPaneText(OriginalPane, "[MAIN]\r\nA=#OK#\r\n");
+        SetPaneText(TranslationPane, std::string("[MAIN]\r\n") + c.translation + "\r\n");
+        platform.PaneById(OriginalPane).SetAllColour(Unmarked);
+        platform.PaneById(TranslationPane).SetAllColour(Unmarked);
+        appState.fileKind = c.kind;
+
+        platform.SendCommand(MakeCommand(IdCheck));
+
+        EXPECT_EQ(LineColours(OriginalPane), c.colours);
+        EXPECT_EQ(LineColours(TranslationPane), c.colours);
+    }
+}
+
 TEST_F(AidsTest, Merge_marksAChangeOnlyWhenItInsertsAndUndoesAsOneStep) {
     const std::string xy = "[A]\r\nX=1\r\nY=2\r\n";
     struct Case {

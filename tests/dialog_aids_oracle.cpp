@@ -78,7 +78,7 @@ void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e, bool originalU
             if (unbalanced) MarkLine(TranslationPane, m, FaultColour, Rules::UnbalancedQuotes);
         }
         if (inSection && SameStart(run.y, effective, run.x, n, e)) {
-            if (!IsWellFormedReference(run.y, t)) {
+            if (!IsWellFormedReference(run.y, effective)) {
                 MarkLine(OriginalPane, k, FaultColour, Rules::ReferenceBecameText);
                 MarkLine(TranslationPane, m, FaultColour, Rules::ReferenceBecameText);
             } else if (unbalanced || originalUnbalanced) {
