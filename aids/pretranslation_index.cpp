@@ -9,8 +9,16 @@
 
 namespace {
 
-// Lines of this many characters or fewer are passed over, in both panes.
+// Lines of this many characters or fewer are passed over, in both panes, but
+// for section headers.
 constexpr int ShortLine = 5;
+
+// Whether a line counts as a section header: one that starts with "[" does when
+// it holds "]" (a short header such as '[AB]' opens its section as a long one
+// does) or when it is longer than a short line.
+bool IsNoticedHeader(const char* line, int n) {
+    return n > 0 && line[0] == '[' && (n > ShortLine || HeaderEnd(line, n) > 0);
+}
 
 bool IsStandardOrComment(char first) { return first == '#' || first == ';' || first == '!'; }
 
@@ -62,12 +70,12 @@ PretranslationIndex::PretranslationIndex()
     for (std::int32_t k = 0; k < original_.Count(); ++k) {
         const char* x = original_.Text(k);
         const int nx = original_.Length(k);
-        if (nx <= ShortLine) continue;
-        if (x[0] == '[') {
+        if (IsNoticedHeader(x, nx)) {
             const int p = HeaderEnd(x, nx);
             if (p > 0) section = &openings_[FormOf(x, p)];
             continue;
         }
+        if (nx <= ShortLine) continue;
         if (IsStandardOrComment(x[0])) continue;
         const int e = KeyLength(x, nx);
         if (e == 0) continue;
@@ -92,9 +100,8 @@ PretranslationIndex::PretranslationIndex()
 void PretranslationIndex::AddTranslationLine(std::int32_t index, bool inserted) {
     const std::string_view y = lines_[static_cast<std::size_t>(index)].text;
     const int ny = static_cast<int>(y.size());
-    if (ny <= ShortLine) return;
     auto add = [&](InOrder& lines) { (inserted ? lines.inserted : lines.base).push_back(index); };
-    if (y[0] == '[') {
+    if (IsNoticedHeader(y.data(), ny)) {
         add(sectionEnds_);
         const int p = HeaderEnd(y.data(), ny);
         if (p == 0) return;
@@ -103,7 +110,7 @@ void PretranslationIndex::AddTranslationLine(std::int32_t index, bool inserted) 
         if (first < 0) first = index;
         return;
     }
-    if (IsStandardOrComment(y[0])) return;
+    if (ny <= ShortLine || IsStandardOrComment(y[0])) return;
     const int e = KeyLength(y.data(), ny);
     if (e > 0) add(keys_[y.substr(0, static_cast<std::size_t>(e))]);
 }
@@ -137,9 +144,13 @@ void PretranslationIndex::LastLineGotLineEnd() {
     if (n >= LineCapacity) return; // a read of it is cut before the line end either way
     const std::string& kept = insertedTexts_.emplace_back(std::string(line.text) + '\r');
     line.text = kept;
-    // A line that was too short to count may count now; one that counted keeps
-    // its place in every list and only reads longer.
-    if (n == static_cast<std::size_t>(ShortLine)) AddTranslationLine(last, false);
+    // A line that was too short to count may count now; one that counted (a
+    // header of any length among them) keeps its place in every list and only
+    // reads longer.
+    if (n == static_cast<std::size_t>(ShortLine) &&
+        !IsNoticedHeader(kept.data(), static_cast<int>(n))) {
+        AddTranslationLine(last, false);
+    }
 }
 
 std::int32_t PretranslationIndex::FirstAfter(const InOrder& lines, std::uint64_t order) const {

@@ -7,11 +7,11 @@
 // A standard entry '#NAME#=...' is referred to by every original line of more
 // than 5 characters that is an entry (not a header, standard entry or comment)
 // and contains its name; such a line has its key in the section the original
-// names last before it (headers of 5 characters or fewer do not count). Its text
-// in the translation is that of the first entry with the same key after the
-// first translation header that opens the same section, up to the next line
-// that starts with "["; in the translation too, lines of 5 characters or fewer
-// are passed over.
+// names last before it (a header of any length counts). Its text in the
+// translation is that of the first entry with the same key after the first
+// translation header that opens the same section, up to the next header (a line
+// that starts with "[" and holds "]" or is longer than 5 characters); in both
+// panes, other lines of 5 characters or fewer are passed over.
 //
 // The index is built from both panes as they stand at the first pre-translation
 // of a merge. The merge then inserts lines, always at its search start, which

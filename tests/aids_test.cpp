@@ -4,6 +4,7 @@
 #include "headless_fixture.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -107,6 +108,50 @@ TEST_F(AidsTest, Merge_marksAChangeOnlyWhenItInsertsAndUndoesAsOneStep) {
         pane.Undo();
         EXPECT_EQ(platform.GetControlText(TranslationPane), c.translation);
         EXPECT_FALSE(pane.CanUndo());
+    }
+}
+
+TEST_F(AidsTest, Merge_pretranslatesFromTheCounterpartInTheReferencesOwnSection) {
+    // A missing standard entry takes the translator's text at a key whose
+    // original refers to it, found in the same section of the translation.
+    const struct Case {
+        const char* name;
+        FileKind kind;
+        std::vector<std::string> original;    // after '[STANDARD]', '#OK#="OK"'
+        std::vector<std::string> translation; // after '[STANDARD]'
+        const char* entry;                    // the inserted standard entry
+    } cases[] = {
+        {"a header of 5 characters opens a section in the original",
+         FileKind::DialogIni,
+         {"[LONGSEC]", "BTN=\"Cancel\"", "[AB]", "BTN=#OK#"},
+         {"[LONGSEC]", "BTN=\"Abbrechen\"", "[AB]", "BTN=\"Okay\""},
+         "#OK#=\"Okay\""},
+        {"and ends one in the translation",
+         FileKind::DialogIni,
+         {"[MAIN]", "BTN=#OK#"},
+         {"[MAIN]", "X=\"1\"", "[A]", "BTN=\"Ab\""},
+         "#OK#=\"OK\""},
+        {"a short line without \"]\" is still passed over",
+         FileKind::DialogIni,
+         {"[MAIN]", "[AB", "BTN=#OK#"},
+         {"[MAIN]", "[AB", "BTN=\"Main\""},
+         "#OK#=\"Main\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string original = "[STANDARD]\r\n#OK#=\"OK\"\r\n";
+        for (const std::string& line : c.original)
+            original += line + "\r\n";
+        std::string translation = "[STANDARD]\r\n";
+        for (const std::string& line : c.translation)
+            translation += line + "\r\n";
+        SetPaneText(OriginalPane, original);
+        SetPaneText(TranslationPane, translation);
+        appState.fileKind = c.kind;
+
+        platform.SendCommand(MakeCommand(IdMerge));
+
+        EXPECT_EQ(PaneLines(TranslationPane).at(1), c.entry);
     }
 }
 

@@ -300,7 +300,7 @@ class TranslationSections {
         while (scanned_ <= lastT_) {
             const std::int32_t m = scanned_++;
             const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
-            if (ny <= 5 || y[0] != '[') continue;
+            if (ny == 0 || y[0] != '[') continue;
             const int p = HeaderEnd(y, ny);
             if (p == 0) continue;
             RememberedHeader seen;
@@ -327,8 +327,10 @@ int FindTranslatedEntry(const RememberedHeader& header, const char* x, int nx, i
     if (opening < 0) return 0;
     for (std::int32_t m = opening + 1; m <= lastT; ++m) {
         const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
+        // The section ended without the key: a header of any length ends it, as
+        // does a longer line that starts with "[".
+        if (ny > 0 && y[0] == '[' && (ny > 5 || HeaderEnd(y, ny) > 0)) return 0;
         if (ny <= 5) continue;
-        if (y[0] == '[') return 0; // the section ended without the key
         if (IsStandardOrComment(y[0])) continue;
         if (SameStart(y, ny, x, nx, e)) return ny;
     }
@@ -352,12 +354,14 @@ bool PretranslateStandardEntry(char* a, std::int32_t& length) {
 
     for (std::int32_t k = 0; k < originalLines; ++k) {
         const int nx = RichEdit_GetTextLine(OriginalPane, k, x, LineCapacity);
-        if (nx <= 5) continue;
-        if (x[0] == '[') {
+        // A header of any length names the section; other short lines are
+        // passed over.
+        if (nx > 0 && x[0] == '[') {
             const int p = HeaderEnd(x, nx);
             if (p > 0) RememberHeader(header, x, p);
             continue;
         }
+        if (nx <= 5) continue;
         if (IsStandardOrComment(x[0])) continue;
         // An original line that refers to the standard entry (contains its name).
         if (Index(x, nx, a, w) == 0) continue;
