@@ -3,9 +3,9 @@
 #include "aids/entry_line.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
+#include "text/string00.h"
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -33,6 +33,20 @@ std::uint64_t InsertedOrder(std::int32_t before, std::uint64_t insertion) {
     return (2 * static_cast<std::uint64_t>(before)) << 32 | insertion;
 }
 
+// The name '#NAME#' that line x(1:n) refers to, when the text after its first
+// "=" is that reference and nothing more: the name runs from the "#" after the
+// "=" to the next "#", both found within the effective length as the check
+// reads references (DialogIni: before a trailing comment), and only blanks
+// follow it there. Empty for any other line.
+std::string_view ReferencedName(FileKind kind, const char* x, int n) {
+    const int e = KeyLength(x, n); // 1-based: x[e] stands right after the "="
+    const int effective = kind == FileKind::DialogIni ? ScanQuotes(x, n).effectiveLength : n;
+    if (e == 0 || e >= effective || x[e] != '#' || !IsReferenceClosed(x, effective, e)) return {};
+    const int length = 1 + IndexChar(x + e + 1, effective - e - 1, '#'); // both "#" included
+    if (TrimmedLength(x, LineCapacity, effective) != e + length) return {};
+    return std::string_view(x + e, static_cast<std::size_t>(length));
+}
+
 std::string FormOf(const char* line, int p) {
     RememberedHeader form;
     RememberHeader(form, line, p);
@@ -41,7 +55,7 @@ std::string FormOf(const char* line, int p) {
 
 } // namespace
 
-PretranslationIndex::PretranslationIndex()
+PretranslationIndex::PretranslationIndex(FileKind kind)
     : original_(OriginalPane, RichEdit_GetLineCount(OriginalPane)),
       translation_(TranslationPane, RichEdit_GetLineCount(TranslationPane)),
       baseLines_(translation_.Count()) {
@@ -53,8 +67,7 @@ PretranslationIndex::PretranslationIndex()
         AddTranslationLine(m, false);
     }
 
-    // The standard entry names of the original, and the lengths they come in.
-    std::set<std::size_t> nameLengths;
+    // The standard entry names of the original.
     for (std::int32_t k = 0; k < original_.Count(); ++k) {
         const char* a = original_.Text(k);
         const int n = original_.Length(k);
@@ -62,7 +75,6 @@ PretranslationIndex::PretranslationIndex()
         const int w = KeyLength(a, n) - 1;
         if (w < 1 || w + 1 >= LineCapacity) continue;
         referring_.try_emplace(std::string_view(a, static_cast<std::size_t>(w)));
-        nameLengths.insert(static_cast<std::size_t>(w));
     }
 
     // The lines that may refer to them, each with the section it is in.
@@ -77,23 +89,13 @@ PretranslationIndex::PretranslationIndex()
         }
         if (nx <= ShortLine) continue;
         if (IsStandardOrComment(x[0])) continue;
+        const std::string_view name = ReferencedName(kind, x, nx);
+        if (name.empty()) continue;
+        const auto referred = referring_.find(name);
+        if (referred == referring_.end()) continue;
         const int e = KeyLength(x, nx);
-        if (e == 0) continue;
-        const std::int32_t referrer = static_cast<std::int32_t>(referrers_.size());
+        referred->second.push_back(static_cast<std::int32_t>(referrers_.size()));
         referrers_.push_back(Referrer{section, std::string_view(x, static_cast<std::size_t>(e))});
-        // Every name starts with "#": look for each at every "#" of the line.
-        const std::string_view line(x, static_cast<std::size_t>(nx));
-        for (std::size_t at = line.find('#'); at != std::string_view::npos;
-             at = line.find('#', at + 1)) {
-            for (std::size_t length : nameLengths) {
-                if (at + length > line.size()) break;
-                const auto name = referring_.find(line.substr(at, length));
-                if (name == referring_.end()) continue;
-                std::vector<std::int32_t>& referrers = name->second;
-                if (referrers.empty() || referrers.back() != referrer)
-                    referrers.push_back(referrer);
-            }
-        }
     }
 }
 

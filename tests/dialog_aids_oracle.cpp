@@ -267,7 +267,7 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
     // The entry is missing: carry it over whole, with its line end.
     std::int32_t length = n;
     if (run.kind != FileKind::DialogProgIni && run.a[0] == '#' &&
-        PretranslateStandardEntry(run.a, length)) {
+        PretranslateStandardEntry(run.kind, run.a, length)) {
         run.text.assign(run.a, static_cast<std::size_t>(length));
     } else {
         ReadWholeLine(OriginalPane, k, run.a, n, run.text);
@@ -337,9 +337,23 @@ int FindTranslatedEntry(const RememberedHeader& header, const char* x, int nx, i
     return 0;
 }
 
+// Whether original line x(1:nx) refers to the standard entry named a(1:w): its
+// first "=#" is its first "=", the reference's name (up to the first "#" after
+// the marker, both within the effective length, as the check reads it) is
+// a(1:w), and only blanks follow it within the effective length.
+bool RefersTo(FileKind kind, const char* x, int nx, const char* a, int w) {
+    int effective = nx;
+    if (kind == FileKind::DialogIni) effective = ScanQuotes(x, nx).effectiveLength;
+    const int e = ReferenceMarker(x, effective);
+    if (e == 0 || e != KeyLength(x, nx) || !IsReferenceClosed(x, effective, e)) return false;
+    const int close = e + 1 + IndexChar(x + e + 1, effective - e - 1, '#');
+    if (close - e != w || !SameStart(x + e, w, a, w, w)) return false;
+    return TrimmedLength(x, LineCapacity, effective) == close;
+}
+
 } // namespace
 
-bool PretranslateStandardEntry(char* a, std::int32_t& length) {
+bool PretranslateStandardEntry(FileKind kind, char* a, std::int32_t& length) {
     // The name N = a(1:w), both "#" included; the "=" stays at w + 1.
     const int w = KeyLength(a, length) - 1;
     if (w < 1 || w + 1 >= LineCapacity) return false; // no room for a text
@@ -363,10 +377,9 @@ bool PretranslateStandardEntry(char* a, std::int32_t& length) {
         }
         if (nx <= 5) continue;
         if (IsStandardOrComment(x[0])) continue;
-        // An original line that refers to the standard entry (contains its name).
-        if (Index(x, nx, a, w) == 0) continue;
+        // An original line that refers to the standard entry.
+        if (!RefersTo(kind, x, nx, a, w)) continue;
         const int e = KeyLength(x, nx);
-        if (e == 0) continue;
 
         const int ny = FindTranslatedEntry(header, x, nx, e, sections, lastT, y);
         if (ny == 0) continue;
