@@ -15,6 +15,17 @@ bool CandidateValueOf(FileKind kind, std::string_view line, std::string_view& va
     // reference to an empty standard entry.
     const EntryValue v = ValueOf(kind, text, n);
     if (!v.present) return false;
+    if (kind == FileKind::DialogIni) {
+        // The reference replaces everything from the "=" to the closing quote:
+        // only blanks may stand before the opening quote ('WIDTH=100 "px"' would
+        // lose its number), and a quote pair in a trailing comment
+        // ('WIDTH=100 ;"px"') is no text of the entry.
+        const int open = v.start - 2; // 0-based
+        for (int c = e; c < open; ++c) {
+            if (text[c] != ' ' && text[c] != '\t') return false;
+        }
+        if (open < e || open >= ScanQuotes(text, n).effectiveLength) return false;
+    }
     value = line.substr(static_cast<std::size_t>(v.start - 1), static_cast<std::size_t>(v.length));
     return true;
 }

@@ -16,8 +16,9 @@
 // Whether a line (its text without the line end) takes part: it is not empty,
 // does not start with "[", "#", ";" or "!", holds "=", and the character after
 // its first "=" is not "#" (it is no reference yet). Its value: DialogIni the
-// text between its first two double quotes, which it must have; DialogCprIni
-// the text after the first "=" up to the trimmed length.
+// text between its first two double quotes, which it must have, the first one
+// after the "=" with only blanks between and before any trailing comment;
+// DialogCprIni the text after the first "=" up to the trimmed length.
 bool CandidateValueOf(FileKind kind, std::string_view line, std::string_view& value);
 
 class CandidateValues {

@@ -65,7 +65,9 @@ CheckIndex::CheckIndex(std::int32_t count, FileKind kind) : lines_(TranslationPa
                 unbalanced_[i] = true;
             }
         }
-        references_[i] = IsWellFormedReference(y, t);
+        // Within the effective length, as the original's reference is read: a
+        // "=#" in a trailing comment makes no reference.
+        references_[i] = IsWellFormedReference(y, effective);
         keyRoom_[i] = effective;
     }
 }

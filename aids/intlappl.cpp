@@ -139,7 +139,7 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
     std::int32_t length = n;
     bool pretranslated = false;
     if (run.kind != FileKind::DialogProgIni && run.a[0] == '#') {
-        if (!run.pretranslation) run.pretranslation.emplace();
+        if (!run.pretranslation) run.pretranslation.emplace(run.kind);
         pretranslated = PretranslateStandardEntry(*run.pretranslation, run.a, length);
     }
     if (pretranslated) {

@@ -3,14 +3,22 @@
 #include "aids/entry_line.h"
 #include "app/control_ids.h"
 #include "panes/richedit.h"
+#include "text/string00.h"
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
-// Lines of this many characters or fewer are passed over, in both panes.
+// Lines of this many characters or fewer are passed over, in both panes, but
+// for section headers.
 constexpr int ShortLine = 5;
+
+// Whether a line counts as a section header: one that starts with "[" does when
+// it holds "]" (a short header such as '[AB]' opens its section as a long one
+// does) or when it is longer than a short line.
+bool IsNoticedHeader(const char* line, int n) {
+    return n > 0 && line[0] == '[' && (n > ShortLine || HeaderEnd(line, n) > 0);
+}
 
 bool IsStandardOrComment(char first) { return first == '#' || first == ';' || first == '!'; }
 
@@ -25,6 +33,20 @@ std::uint64_t InsertedOrder(std::int32_t before, std::uint64_t insertion) {
     return (2 * static_cast<std::uint64_t>(before)) << 32 | insertion;
 }
 
+// The name '#NAME#' that line x(1:n) refers to, when the text after its first
+// "=" is that reference and nothing more: the name runs from the "#" after the
+// "=" to the next "#", both found within the effective length as the check
+// reads references (DialogIni: before a trailing comment), and only blanks
+// follow it there. Empty for any other line.
+std::string_view ReferencedName(FileKind kind, const char* x, int n) {
+    const int e = KeyLength(x, n); // 1-based: x[e] stands right after the "="
+    const int effective = kind == FileKind::DialogIni ? ScanQuotes(x, n).effectiveLength : n;
+    if (e == 0 || e >= effective || x[e] != '#' || !IsReferenceClosed(x, effective, e)) return {};
+    const int length = 1 + IndexChar(x + e + 1, effective - e - 1, '#'); // both "#" included
+    if (TrimmedLength(x, LineCapacity, effective) != e + length) return {};
+    return std::string_view(x + e, static_cast<std::size_t>(length));
+}
+
 std::string FormOf(const char* line, int p) {
     RememberedHeader form;
     RememberHeader(form, line, p);
@@ -33,7 +55,7 @@ std::string FormOf(const char* line, int p) {
 
 } // namespace
 
-PretranslationIndex::PretranslationIndex()
+PretranslationIndex::PretranslationIndex(FileKind kind)
     : original_(OriginalPane, RichEdit_GetLineCount(OriginalPane)),
       translation_(TranslationPane, RichEdit_GetLineCount(TranslationPane)),
       baseLines_(translation_.Count()) {
@@ -45,8 +67,7 @@ PretranslationIndex::PretranslationIndex()
         AddTranslationLine(m, false);
     }
 
-    // The standard entry names of the original, and the lengths they come in.
-    std::set<std::size_t> nameLengths;
+    // The standard entry names of the original.
     for (std::int32_t k = 0; k < original_.Count(); ++k) {
         const char* a = original_.Text(k);
         const int n = original_.Length(k);
@@ -54,7 +75,6 @@ PretranslationIndex::PretranslationIndex()
         const int w = KeyLength(a, n) - 1;
         if (w < 1 || w + 1 >= LineCapacity) continue;
         referring_.try_emplace(std::string_view(a, static_cast<std::size_t>(w)));
-        nameLengths.insert(static_cast<std::size_t>(w));
     }
 
     // The lines that may refer to them, each with the section it is in.
@@ -62,39 +82,28 @@ PretranslationIndex::PretranslationIndex()
     for (std::int32_t k = 0; k < original_.Count(); ++k) {
         const char* x = original_.Text(k);
         const int nx = original_.Length(k);
-        if (nx <= ShortLine) continue;
-        if (x[0] == '[') {
+        if (IsNoticedHeader(x, nx)) {
             const int p = HeaderEnd(x, nx);
             if (p > 0) section = &openings_[FormOf(x, p)];
             continue;
         }
+        if (nx <= ShortLine) continue;
         if (IsStandardOrComment(x[0])) continue;
+        const std::string_view name = ReferencedName(kind, x, nx);
+        if (name.empty()) continue;
+        const auto referred = referring_.find(name);
+        if (referred == referring_.end()) continue;
         const int e = KeyLength(x, nx);
-        if (e == 0) continue;
-        const std::int32_t referrer = static_cast<std::int32_t>(referrers_.size());
+        referred->second.push_back(static_cast<std::int32_t>(referrers_.size()));
         referrers_.push_back(Referrer{section, std::string_view(x, static_cast<std::size_t>(e))});
-        // Every name starts with "#": look for each at every "#" of the line.
-        const std::string_view line(x, static_cast<std::size_t>(nx));
-        for (std::size_t at = line.find('#'); at != std::string_view::npos;
-             at = line.find('#', at + 1)) {
-            for (std::size_t length : nameLengths) {
-                if (at + length > line.size()) break;
-                const auto name = referring_.find(line.substr(at, length));
-                if (name == referring_.end()) continue;
-                std::vector<std::int32_t>& referrers = name->second;
-                if (referrers.empty() || referrers.back() != referrer)
-                    referrers.push_back(referrer);
-            }
-        }
     }
 }
 
 void PretranslationIndex::AddTranslationLine(std::int32_t index, bool inserted) {
     const std::string_view y = lines_[static_cast<std::size_t>(index)].text;
     const int ny = static_cast<int>(y.size());
-    if (ny <= ShortLine) return;
     auto add = [&](InOrder& lines) { (inserted ? lines.inserted : lines.base).push_back(index); };
-    if (y[0] == '[') {
+    if (IsNoticedHeader(y.data(), ny)) {
         add(sectionEnds_);
         const int p = HeaderEnd(y.data(), ny);
         if (p == 0) return;
@@ -103,7 +112,7 @@ void PretranslationIndex::AddTranslationLine(std::int32_t index, bool inserted) 
         if (first < 0) first = index;
         return;
     }
-    if (IsStandardOrComment(y[0])) return;
+    if (ny <= ShortLine || IsStandardOrComment(y[0])) return;
     const int e = KeyLength(y.data(), ny);
     if (e > 0) add(keys_[y.substr(0, static_cast<std::size_t>(e))]);
 }
@@ -137,9 +146,13 @@ void PretranslationIndex::LastLineGotLineEnd() {
     if (n >= LineCapacity) return; // a read of it is cut before the line end either way
     const std::string& kept = insertedTexts_.emplace_back(std::string(line.text) + '\r');
     line.text = kept;
-    // A line that was too short to count may count now; one that counted keeps
-    // its place in every list and only reads longer.
-    if (n == static_cast<std::size_t>(ShortLine)) AddTranslationLine(last, false);
+    // A line that was too short to count may count now; one that counted (a
+    // header of any length among them) keeps its place in every list and only
+    // reads longer.
+    if (n == static_cast<std::size_t>(ShortLine) &&
+        !IsNoticedHeader(kept.data(), static_cast<int>(n))) {
+        AddTranslationLine(last, false);
+    }
 }
 
 std::int32_t PretranslationIndex::FirstAfter(const InOrder& lines, std::uint64_t order) const {

@@ -6,12 +6,15 @@
 //
 // A standard entry '#NAME#=...' is referred to by every original line of more
 // than 5 characters that is an entry (not a header, standard entry or comment)
-// and contains its name; such a line has its key in the section the original
-// names last before it (headers of 5 characters or fewer do not count). Its text
-// in the translation is that of the first entry with the same key after the
-// first translation header that opens the same section, up to the next line
-// that starts with "["; in the translation too, lines of 5 characters or fewer
-// are passed over.
+// whose text after its first "=" is the reference '#NAME#' itself, read as the
+// check reads references, with only blanks (and, in DialogIni, a trailing
+// comment) after it; a text that only mentions the name does not refer to it.
+// Such a line has its key in the section the original
+// names last before it (a header of any length counts). Its text in the
+// translation is that of the first entry with the same key after the first
+// translation header that opens the same section, up to the next header (a line
+// that starts with "[" and holds "]" or is longer than 5 characters); in both
+// panes, other lines of 5 characters or fewer are passed over.
 //
 // The index is built from both panes as they stand at the first pre-translation
 // of a merge. The merge then inserts lines, always at its search start, which
@@ -20,6 +23,7 @@
 #pragma once
 
 #include "aids/pane_lines.h"
+#include "app/app_state.h"
 
 #include <cstdint>
 #include <deque>
@@ -30,7 +34,7 @@
 
 class PretranslationIndex {
   public:
-    PretranslationIndex();
+    explicit PretranslationIndex(FileKind kind);
 
     // The translation's text for the standard entry named `name` (its start up
     // to its "="): the first referring original line, in order, whose

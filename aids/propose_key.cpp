@@ -18,14 +18,23 @@ struct KeyRule {
 // In the order they are applied. "(J/N)" and "+/-" go as wholes before their
 // parentheses, slash and plus would go singly; the underscores that "!" and the
 // separators leave are collapsed last, so that a run of separators becomes one.
+// A "#" of the value counts as a separator: inside the name it would end the
+// name a reference reads before the standard entry's name ends.
 constexpr KeyRule keyRules[] = {
-    {PatternKind::Text, "(J/N)", "JN"},       {PatternKind::Text, "+/-", "PM"},
-    {PatternKind::Set, "\xE4\xC4", "AE"},     {PatternKind::Set, "\xF6\xD6", "OE"},
-    {PatternKind::Set, "\xFC\xDC", "UE"},     {PatternKind::Text, "\xDF", "SS"},
-    {PatternKind::Set, "&+", "UND"},          {PatternKind::Text, "\xB0", "GRD"},
-    {PatternKind::Text, "@", "AT"},           {PatternKind::Text, "%", "PROZ"},
-    {PatternKind::Text, "=", "GL"},           {PatternKind::Text, "!", "A_"},
-    {PatternKind::Set, " ,;()*?/\\-\t", "_"}, {PatternKind::Set, ".:", "P"},
+    {PatternKind::Text, "(J/N)", "JN"},
+    {PatternKind::Text, "+/-", "PM"},
+    {PatternKind::Set, "\xE4\xC4", "AE"},
+    {PatternKind::Set, "\xF6\xD6", "OE"},
+    {PatternKind::Set, "\xFC\xDC", "UE"},
+    {PatternKind::Text, "\xDF", "SS"},
+    {PatternKind::Set, "&+", "UND"},
+    {PatternKind::Text, "\xB0", "GRD"},
+    {PatternKind::Text, "@", "AT"},
+    {PatternKind::Text, "%", "PROZ"},
+    {PatternKind::Text, "=", "GL"},
+    {PatternKind::Text, "!", "A_"},
+    {PatternKind::Set, " ,;()*?/\\-\t#", "_"},
+    {PatternKind::Set, ".:", "P"},
     {PatternKind::Text, "__", "_"},
 };
 

@@ -1,6 +1,7 @@
 // The name "#-#" proposes for a new standard entry: the value with its umlauts,
 // sharp s, common symbols and separators spelled out in capitals or turned into
-// underscores, framed by "#" ('Größe in %' becomes '#GrOESSe_in_PROZ#').
+// underscores, framed by "#" ('Größe in %' becomes '#GrOESSe_in_PROZ#'). A "#"
+// of the value becomes an underscore too, so no "#" stands inside the name.
 // The letters keep their case: the dialog's upper-case field shows, and gives
 // back, every letter in capitals.
 #pragma once

@@ -51,7 +51,12 @@ bool EntryDialogCommand(Dialog& dialog, std::uint32_t command) {
 } // namespace
 
 bool IsUsableName(std::string_view name) {
-    return !name.empty() && name.find_first_of(std::string_view("\r\n\0", 3)) == name.npos;
+    if (name.empty() || name.find_first_of(std::string_view("\r\n\0=", 4)) != name.npos) {
+        return false;
+    }
+    if (name.find('#') == name.npos) return true;
+    return name.size() >= 3 && name.front() == '#' && name.back() == '#' &&
+           name.substr(1, name.size() - 2).find('#') == name.npos;
 }
 
 int ShowStandardEntryDialog(const std::string& message, const std::string& value,

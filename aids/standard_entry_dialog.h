@@ -13,6 +13,9 @@ int ShowStandardEntryDialog(const std::string& message, const std::string& value
 
 // Whether Yes takes a name over. An empty name would make the standard entry
 // '="OK"' and leave every use of the value 'KEY=' with nothing after it; a line
-// break or a NUL in it would split or end the new lines. The dialog refuses such
-// a name with a beep and stays open.
+// break or a NUL in it would split or end the new lines. A name that holds "#"
+// must be "#", at least one character, "#" with no "#" between: '##' or '#X'
+// would make a malformed standard entry, and in '#A#B#' the references would
+// name '#A#' while the entry is named '#A#B#'. An "=" would end the entry's key
+// inside the name. The dialog refuses such a name with a beep and stays open.
 bool IsUsableName(std::string_view name);

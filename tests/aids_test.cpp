@@ -4,6 +4,7 @@
 #include "headless_fixture.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -48,6 +49,36 @@ TEST_F(AidsTest, Check_leavesModifiedScrollPositionsAndDrawingAsTheyWere) {
     }
 }
 
+TEST_F(AidsTest, Check_readsTheTranslationsReferenceBeforeItsTrailingComment) {
+    // As for the original, a DialogIni reference counts only before a trailing
+    // comment; DialogCprIni lines have no comments.
+    const struct Case {
+        FileKind kind;
+        const char* translation;
+        const char* colours; // of both panes
+    } cases[] = {
+        {FileKind::DialogIni, "A=\"Okay\" ;=#OK#", ".R-"},
+        {FileKind::DialogIni, "A=\"Okay\" !x=#OK#", ".R-"},
+        {FileKind::DialogIni, "A=#OK# ;=#OK#", ".K-"},
+        {FileKind::DialogIni, "A=#OK ;#", ".R-"},
+        {FileKind::DialogCprIni, "A=Okay ;=#OK#", ".K-"},
+    };
+    constexpr Colour Unmarked = MakeColour(128, 128, 128);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.translation);
+        SetPaneText(OriginalPane, "[MAIN]\r\nA=#OK#\r\n");
+        SetPaneText(TranslationPane, std::string("[MAIN]\r\n") + c.translation + "\r\n");
+        platform.PaneById(OriginalPane).SetAllColour(Unmarked);
+        platform.PaneById(TranslationPane).SetAllColour(Unmarked);
+        appState.fileKind = c.kind;
+
+        platform.SendCommand(MakeCommand(IdCheck));
+
+        EXPECT_EQ(LineColours(OriginalPane), c.colours);
+        EXPECT_EQ(LineColours(TranslationPane), c.colours);
+    }
+}
+
 TEST_F(AidsTest, Merge_marksAChangeOnlyWhenItInsertsAndUndoesAsOneStep) {
     const std::string xy = "[A]\r\nX=1\r\nY=2\r\n";
     struct Case {
@@ -77,6 +108,70 @@ TEST_F(AidsTest, Merge_marksAChangeOnlyWhenItInsertsAndUndoesAsOneStep) {
         pane.Undo();
         EXPECT_EQ(platform.GetControlText(TranslationPane), c.translation);
         EXPECT_FALSE(pane.CanUndo());
+    }
+}
+
+TEST_F(AidsTest, Merge_pretranslatesFromTheCounterpartInTheReferencesOwnSection) {
+    // A missing standard entry takes the translator's text at a key whose
+    // original refers to it, found in the same section of the translation.
+    const struct Case {
+        const char* name;
+        FileKind kind;
+        std::vector<std::string> original;    // after '[STANDARD]', '#OK#="OK"'
+        std::vector<std::string> translation; // after '[STANDARD]'
+        const char* entry;                    // the inserted standard entry
+    } cases[] = {
+        {"a header of 5 characters opens a section in the original",
+         FileKind::DialogIni,
+         {"[LONGSEC]", "BTN=\"Cancel\"", "[AB]", "BTN=#OK#"},
+         {"[LONGSEC]", "BTN=\"Abbrechen\"", "[AB]", "BTN=\"Okay\""},
+         "#OK#=\"Okay\""},
+        {"and ends one in the translation",
+         FileKind::DialogIni,
+         {"[MAIN]", "BTN=#OK#"},
+         {"[MAIN]", "X=\"1\"", "[A]", "BTN=\"Ab\""},
+         "#OK#=\"OK\""},
+        {"a short line without \"]\" is still passed over",
+         FileKind::DialogIni,
+         {"[MAIN]", "[AB", "BTN=#OK#"},
+         {"[MAIN]", "[AB", "BTN=\"Main\""},
+         "#OK#=\"Main\""},
+        {"a text that mentions the name does not refer to it",
+         FileKind::DialogIni,
+         {"[MAIN]", "HINT=\"Press #OK# to go on\"", "N=x #OK#", "M=#OK#x", "BTN=#OK#"},
+         {"[MAIN]", "HINT=\"Weiter mit OK\"", "N=\"n\"", "M=\"m\"", "BTN=\"Okay\""},
+         "#OK#=\"Okay\""},
+        {"nor one whose reference follows another \"=\"",
+         FileKind::DialogIni,
+         {"[MAIN]", "A=B=#OK#", "BTN=#OK#"},
+         {"[MAIN]", "A=\"a\"", "BTN=\"Okay\""},
+         "#OK#=\"Okay\""},
+        {"nor one whose name is closed only in its comment",
+         FileKind::DialogIni,
+         {"[MAIN]", "A=#OK ;#OK#", "BTN=#OK# ;the button"},
+         {"[MAIN]", "A=\"a\"", "BTN=\"Okay\""},
+         "#OK#=\"Okay\""},
+        {"blanks may follow an unquoted reference, which has no comment",
+         FileKind::DialogCprIni,
+         {"[MAIN]", "A=#OK#;x", "BTN=#OK#   "},
+         {"[MAIN]", "A=aaa", "BTN=Okay"},
+         "#OK#=Okay"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string original = "[STANDARD]\r\n#OK#=\"OK\"\r\n";
+        for (const std::string& line : c.original)
+            original += line + "\r\n";
+        std::string translation = "[STANDARD]\r\n";
+        for (const std::string& line : c.translation)
+            translation += line + "\r\n";
+        SetPaneText(OriginalPane, original);
+        SetPaneText(TranslationPane, translation);
+        appState.fileKind = c.kind;
+
+        platform.SendCommand(MakeCommand(IdMerge));
+
+        EXPECT_EQ(PaneLines(TranslationPane).at(1), c.entry);
     }
 }
 

@@ -78,7 +78,7 @@ void FindCounterpart(CheckRun& run, std::int32_t k, int n, int e, bool originalU
             if (unbalanced) MarkLine(TranslationPane, m, FaultColour, Rules::UnbalancedQuotes);
         }
         if (inSection && SameStart(run.y, effective, run.x, n, e)) {
-            if (!IsWellFormedReference(run.y, t)) {
+            if (!IsWellFormedReference(run.y, effective)) {
                 MarkLine(OriginalPane, k, FaultColour, Rules::ReferenceBecameText);
                 MarkLine(TranslationPane, m, FaultColour, Rules::ReferenceBecameText);
             } else if (unbalanced || originalUnbalanced) {
@@ -267,7 +267,7 @@ void MergeEntry(MergeRun& run, std::int32_t k, int n) {
     // The entry is missing: carry it over whole, with its line end.
     std::int32_t length = n;
     if (run.kind != FileKind::DialogProgIni && run.a[0] == '#' &&
-        PretranslateStandardEntry(run.a, length)) {
+        PretranslateStandardEntry(run.kind, run.a, length)) {
         run.text.assign(run.a, static_cast<std::size_t>(length));
     } else {
         ReadWholeLine(OriginalPane, k, run.a, n, run.text);
@@ -300,7 +300,7 @@ class TranslationSections {
         while (scanned_ <= lastT_) {
             const std::int32_t m = scanned_++;
             const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
-            if (ny <= 5 || y[0] != '[') continue;
+            if (ny == 0 || y[0] != '[') continue;
             const int p = HeaderEnd(y, ny);
             if (p == 0) continue;
             RememberedHeader seen;
@@ -327,17 +327,33 @@ int FindTranslatedEntry(const RememberedHeader& header, const char* x, int nx, i
     if (opening < 0) return 0;
     for (std::int32_t m = opening + 1; m <= lastT; ++m) {
         const int ny = RichEdit_GetTextLine(TranslationPane, m, y, LineCapacity);
+        // The section ended without the key: a header of any length ends it, as
+        // does a longer line that starts with "[".
+        if (ny > 0 && y[0] == '[' && (ny > 5 || HeaderEnd(y, ny) > 0)) return 0;
         if (ny <= 5) continue;
-        if (y[0] == '[') return 0; // the section ended without the key
         if (IsStandardOrComment(y[0])) continue;
         if (SameStart(y, ny, x, nx, e)) return ny;
     }
     return 0;
 }
 
+// Whether original line x(1:nx) refers to the standard entry named a(1:w): its
+// first "=#" is its first "=", the reference's name (up to the first "#" after
+// the marker, both within the effective length, as the check reads it) is
+// a(1:w), and only blanks follow it within the effective length.
+bool RefersTo(FileKind kind, const char* x, int nx, const char* a, int w) {
+    int effective = nx;
+    if (kind == FileKind::DialogIni) effective = ScanQuotes(x, nx).effectiveLength;
+    const int e = ReferenceMarker(x, effective);
+    if (e == 0 || e != KeyLength(x, nx) || !IsReferenceClosed(x, effective, e)) return false;
+    const int close = e + 1 + IndexChar(x + e + 1, effective - e - 1, '#');
+    if (close - e != w || !SameStart(x + e, w, a, w, w)) return false;
+    return TrimmedLength(x, LineCapacity, effective) == close;
+}
+
 } // namespace
 
-bool PretranslateStandardEntry(char* a, std::int32_t& length) {
+bool PretranslateStandardEntry(FileKind kind, char* a, std::int32_t& length) {
     // The name N = a(1:w), both "#" included; the "=" stays at w + 1.
     const int w = KeyLength(a, length) - 1;
     if (w < 1 || w + 1 >= LineCapacity) return false; // no room for a text
@@ -352,17 +368,18 @@ bool PretranslateStandardEntry(char* a, std::int32_t& length) {
 
     for (std::int32_t k = 0; k < originalLines; ++k) {
         const int nx = RichEdit_GetTextLine(OriginalPane, k, x, LineCapacity);
-        if (nx <= 5) continue;
-        if (x[0] == '[') {
+        // A header of any length names the section; other short lines are
+        // passed over.
+        if (nx > 0 && x[0] == '[') {
             const int p = HeaderEnd(x, nx);
             if (p > 0) RememberHeader(header, x, p);
             continue;
         }
+        if (nx <= 5) continue;
         if (IsStandardOrComment(x[0])) continue;
-        // An original line that refers to the standard entry (contains its name).
-        if (Index(x, nx, a, w) == 0) continue;
+        // An original line that refers to the standard entry.
+        if (!RefersTo(kind, x, nx, a, w)) continue;
         const int e = KeyLength(x, nx);
-        if (e == 0) continue;
 
         const int ny = FindTranslatedEntry(header, x, nx, e, sections, lastT, y);
         if (ny == 0) continue;

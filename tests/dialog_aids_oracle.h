@@ -15,6 +15,6 @@ namespace oracle {
 
 void CheckEntries(FileKind& kind);
 void MergeEntries(FileKind& kind);
-bool PretranslateStandardEntry(char* line, std::int32_t& length);
+bool PretranslateStandardEntry(FileKind kind, char* line, std::int32_t& length);
 
 } // namespace oracle

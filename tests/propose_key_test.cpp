@@ -38,6 +38,10 @@ TEST(ProposeKey, SpellsOutSymbolsAndUmlautsAndJoinsSeparators) {
         {"a,b;c*d?e/f\\g", "#a_b_c_d_e_f_g#"},
         // The underscores of "!" and of the separators collapse into one.
         {"Ja! Nein", "#JaA_Nein#"},
+        // A "#" inside would end the name a reference reads: it is a separator.
+        {"#1", "#_1#"},
+        {"Nr. #1", "#NrP_1#"},
+        {"#X#", "#_X_#"},
         // Quotes, brackets and digits stay.
         {"[\"x\"]9", "#[\"x\"]9#"},
         // The value ends at its first NUL.

@@ -52,10 +52,20 @@ const std::string values[] = {"OK",
                               std::string(330, 'L') + "M"};
 
 // Names a translator might type: the proposal kept, names without "#" or with
-// quotes (whose entries and references take part again), empty ones and names
-// with a line break (refused), and a long one.
-const std::string names[] = {"#N#",   "N", "OK",   "\"Q\"",
-                             "#A=B#", "",  "x\ny", "#" + std::string(300, 'N') + "#"};
+// quotes (whose entries and references take part again), empty ones, names
+// with a line break, an "=" or a "#" inside or unframed (refused), and a long
+// one.
+const std::string names[] = {"#N#",
+                             "N",
+                             "OK",
+                             "\"Q\"",
+                             "#A=B#",
+                             "",
+                             "x\ny",
+                             "##",
+                             "#A#B#",
+                             "#X",
+                             "#" + std::string(300, 'N') + "#"};
 
 std::string Entry(Random& random, FileKind kind) {
     const std::string key = Pick(random, {"A", "B", "KEY", "K1"}) + std::string("=");
@@ -75,7 +85,8 @@ std::string Line(Random& random, FileKind kind) {
     case 2:
         return Pick(random, {";A=\"OK\"", "!B=\"OK\"", "free text", ""});
     case 3:
-        return Pick(random, {"A=#OK#", "B=#X#", "WIDTH=100", "K=\"open", "K=", "=\"OK\""});
+        return Pick(random, {"A=#OK#", "B=#X#", "WIDTH=100", "K=\"open", "K=", "=\"OK\"",
+                             "WIDTH=100 ;\"OK\"", "C= \"OK\"", "D=x \"OK\""});
     default:
         return Entry(random, kind);
     }

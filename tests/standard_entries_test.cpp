@@ -1,12 +1,15 @@
 // "#-#" run through the dispatcher on the headless window, with the dialog
 // answered from a script.
+#include "aids/candidate_values.h"
 #include "aids/standard_entries.h"
 #include "app/control_ids.h"
 #include "headless_fixture.h"
 #include "resources/standard_entry_dialog.h"
 
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -79,6 +82,7 @@ TEST_F(StandardEntriesTest, newEntryGoesBelowTheStandardEntriesUnderAHeaderInLin
         FileKind kind;
         TextLines lines;
         TextLines expected;
+        const char* typed = nullptr; // typed after Yes on the proposal was refused
     } cases[] = {
         {"below the run of standard entries",
          FileKind::DialogIni,
@@ -96,15 +100,17 @@ TEST_F(StandardEntriesTest, newEntryGoesBelowTheStandardEntriesUnderAHeaderInLin
          FileKind::DialogCprIni,
          {"[STANDARD]", "A=OK   ", "B=OK"},
          {"[STANDARD]", "#OK#=OK", "A=#OK#", "B=#OK#"}},
-        {"empty quoted values are values",
+        {"empty quoted values are values; their proposal '##' is refused, a typed name taken",
          FileKind::DialogIni,
          {"[STANDARD]", "A=\"\"", "B=\"\""},
-         {"[STANDARD]", "##=\"\"", "A=##", "B=##"}},
+         {"[STANDARD]", "#LEER#=\"\"", "A=#LEER#", "B=#LEER#"},
+         "#LEER#"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Load(c.kind, c.lines);
         Answer(IDYES);
+        if (c.typed != nullptr) Answer(IDYES, c.typed);
         Run();
         EXPECT_EQ(Translation(), c.expected);
         EXPECT_TRUE(platform.dialogAnswers.empty());
@@ -127,6 +133,50 @@ TEST_F(StandardEntriesTest, onlyEntriesWithTheSameTextTakePart) {
     Load(FileKind::DialogCprIni, {"A=" + start + "x", "B=" + start + "y"});
     Run();
     EXPECT_TRUE(platform.shownDialogs.empty());
+}
+
+TEST(CandidateValueOf, aQuotedTextCountsOnlyRightAfterTheEqualsSignAndBeforeAComment) {
+    // A value taken over replaces everything between the "=" and its closing
+    // quote, so that text may hold nothing but blanks; a quote pair in a
+    // trailing comment is no value of the entry.
+    const struct Case {
+        FileKind kind;
+        const char* line;
+        const char* value; // nullptr: the line does not take part
+    } cases[] = {
+        {FileKind::DialogIni, "A=\"OK\"", "OK"},
+        {FileKind::DialogIni, "A= \t \"OK\" ;note", "OK"},
+        {FileKind::DialogIni, "A=\"x;y\" ;\"z\"", "x;y"},
+        {FileKind::DialogIni, "A=\"\"", ""},
+        {FileKind::DialogIni, "WIDTH=100 ;\"px\"", nullptr},
+        {FileKind::DialogIni, "WIDTH= ;\"px\"", nullptr},
+        {FileKind::DialogIni, "A=;\"px\"", nullptr},
+        {FileKind::DialogIni, "A=abc \"x\"", nullptr},
+        {FileKind::DialogIni, "A\"k\"=\"x\"", nullptr},
+        {FileKind::DialogIni, "A;B=\"x\"", nullptr},
+        {FileKind::DialogIni, "A=\"open", nullptr},
+        {FileKind::DialogIni, "A=#OK# ;\"x\"", nullptr},
+        // Unquoted values have no comments: the whole text is the value.
+        {FileKind::DialogCprIni, "WIDTH=100 ;\"px\"", "100 ;\"px\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        std::string_view value;
+        const bool takesPart = CandidateValueOf(c.kind, c.line, value);
+        EXPECT_EQ(takesPart, c.value != nullptr);
+        if (takesPart && c.value != nullptr) {
+            EXPECT_EQ(value, c.value);
+        }
+    }
+}
+
+TEST_F(StandardEntriesTest, aQuotedWordInACommentIsNotOfferedAndTheLineKeepsItsValue) {
+    const TextLines lines{"[MAIN]", "W1=100 ;\"px\"", "W2=200 ;\"px\""};
+    Load(FileKind::DialogIni, lines);
+    Answer(IDYES);
+    Run();
+    EXPECT_TRUE(platform.shownDialogs.empty());
+    EXPECT_EQ(Translation(), lines);
 }
 
 TEST_F(StandardEntriesTest, noRaisesTheThresholdAndNextOffersTheValueAgainFurtherDown) {
@@ -182,15 +232,29 @@ TEST_F(StandardEntriesTest, cancelOrNoDialogEndsTheRunAndChangesNothing) {
 
 TEST_F(StandardEntriesTest, anEmptyNameIsRefusedWithABeepAndTheDialogStaysOpen) {
     Load(FileKind::DialogIni, {"[STANDARD]", "A=\"OK\"", "B=\"OK\""});
-    Answer(IDYES, "");
-    Answer(IDYES, "line\nbreak");
+    // Each would give a standard entry or references that the check calls
+    // malformed, or references that name another entry than the new one.
+    const char* const refused[] = {"",   "line\nbreak", "##",    "#",  "#A#B#",
+                                   "#X", "X#",          "#A=B#", "A=B"};
+    for (const char* name : refused)
+        Answer(IDYES, name);
     Answer(IDOK, "#ok#");
     Run();
     ASSERT_EQ(platform.shownDialogs.size(), 1u);
-    EXPECT_EQ(platform.beeps, 2);
+    EXPECT_EQ(platform.beeps, static_cast<int>(std::size(refused)));
     // The field holds capitals whatever was typed; OK takes the name as Yes does.
     EXPECT_EQ(Translation(), (TextLines{"[STANDARD]", "#OK#=\"OK\"", "A=#OK#", "B=#OK#"}));
     EXPECT_EQ(platform.shownDialogs[0].result, IDOK);
+}
+
+TEST_F(StandardEntriesTest, aHashInTheValueGivesANameTheReferencesRead) {
+    Load(FileKind::DialogIni, {"[STANDARD]", "A=\"Nr. #1\"", "B=\"Nr. #1\""});
+    Answer(IDYES);
+    Run();
+    EXPECT_EQ(Offers(), (TextLines{"\"Nr. #1\"   2x gefunden. #NRP_1#"}));
+    EXPECT_EQ(Translation(),
+              (TextLines{"[STANDARD]", "#NRP_1#=\"Nr. #1\"", "A=#NRP_1#", "B=#NRP_1#"}));
+    EXPECT_EQ(platform.beeps, 0);
 }
 
 TEST_F(StandardEntriesTest, longLinesAreWrittenWholeAndLargeCountsShownWhole) {
