@@ -109,13 +109,18 @@ std::int32_t RichEdit_FindText(int pane, std::int32_t from, std::int32_t to, con
     const std::int32_t lineCount = p.LineCount();
     const std::int32_t line =
         p.LineFromChar(search.lastStart + static_cast<std::int32_t>(search.pattern.size()) - 1);
-    std::string bytes;
+    // A line is read into a buffer that holds most lines whole; one that fills
+    // it may be cut, so it is read again into a buffer of its length.
+    std::string bytes(LineCapacity, '\0');
     const auto lineBytes = [&](std::int32_t l) {
-        const std::int32_t start = p.LineIndex(l);
-        const std::int32_t end = l + 1 < lineCount ? p.LineIndex(l + 1) - 1 : length;
-        bytes.resize(static_cast<std::size_t>(end - start) + 1);
-        const std::int32_t n = p.GetLine(l, bytes.data(), static_cast<std::int32_t>(bytes.size()));
-        return std::string_view(bytes.data(), static_cast<std::size_t>(std::min(n, end - start)));
+        const bool hasBreak = l + 1 < lineCount;
+        std::int32_t n = p.GetLine(l, bytes.data(), static_cast<std::int32_t>(bytes.size()));
+        if (n == static_cast<std::int32_t>(bytes.size())) {
+            const std::int32_t end = hasBreak ? p.LineIndex(l + 1) : length + 1;
+            bytes.resize(static_cast<std::size_t>(end - p.LineIndex(l)));
+            n = p.GetLine(l, bytes.data(), static_cast<std::int32_t>(bytes.size()));
+        }
+        return std::string_view(bytes.data(), static_cast<std::size_t>(n - (hasBreak ? 1 : 0)));
     };
     return SearchLinesBackward(search, line, p.LineIndex(line), lineCount, lineBytes);
 }

@@ -9,8 +9,10 @@ namespace {
 char UpperByte(char c) { return static_cast<char>(Cp1252Upper(static_cast<unsigned char>(c))); }
 
 void AppendUpper(std::string& out, std::string_view bytes) {
-    for (char c : bytes)
-        out.push_back(UpperByte(c));
+    const std::size_t at = out.size();
+    out.resize(at + bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out[at + i] = UpperByte(bytes[i]);
 }
 
 // Whether the upper-cased `pattern` stands at `offset` in `window`, which holds
@@ -125,6 +127,7 @@ std::int32_t SearchLinesBackward(const TextSearch& search, std::int32_t line,
     // in the piece can take. Pieces are read from the end of the range towards
     // its start, so the search stops at the last match.
     std::string window;
+    std::string piece;
     std::int32_t windowStart = search.lastStart + m;
     // The highest start not tried yet.
     std::int32_t next = search.lastStart;
@@ -139,8 +142,7 @@ std::int32_t SearchLinesBackward(const TextSearch& search, std::int32_t line,
         while (right > bottom) {
             const std::int32_t left = std::max(bottom, right - pieceSize);
             pieceSize = std::min(2 * pieceSize, static_cast<std::int32_t>(SearchPiece));
-            std::string piece;
-            piece.reserve(static_cast<std::size_t>(right - left + m));
+            piece.clear();
             const std::int32_t textEnd = std::min(right, lineStart + size);
             if (textEnd > left) {
                 AppendUpper(piece, bytes.substr(static_cast<std::size_t>(left - lineStart),
