@@ -41,22 +41,6 @@ std::int32_t EveryStartInOrder(const std::string& paneText, std::int32_t from, s
     return -1;
 }
 
-std::string Shown(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F) {
-            out.push_back(c);
-        } else {
-            static const char digits[] = "0123456789ABCDEF";
-            out += "\\x";
-            out.push_back(digits[u >> 4]);
-            out.push_back(digits[u & 15]);
-        }
-    }
-    return out;
-}
-
 using SearchOracleTest = HeadlessTest;
 
 TEST_F(SearchOracleTest, backwardsTheLastStepForwardsTheFirstStart) {
@@ -78,7 +62,8 @@ TEST_F(SearchOracleTest, backwardsTheLastStepForwardsTheFirstStart) {
             const std::int32_t low = std::min(a, b);
             const std::int32_t high = std::max(a, b);
             const std::string where = "seed " + std::to_string(seed) + ", text of " +
-                                      std::to_string(length) + ", \"" + Shown(pattern) + "\" in " +
+                                      std::to_string(length) + ", " +
+                                      testing::PrintToString(pattern) + " in " +
                                       std::to_string(low) + ".." + std::to_string(high);
             const std::int32_t forwards =
                 RichEdit_FindText(TranslationPane, low, high, pattern.c_str());
