@@ -95,7 +95,8 @@ std::int32_t SearchLines(const TextSearch& search, std::int32_t line, std::int32
 
 // Finds the last match of a search that is not empty, by the same comparison.
 // `line` holds the last character a match may take, search.lastStart +
-// pattern.size() - 1, and begins at `lineStart`. Returns the match's index, or -1.
+// pattern.size() - 1, and begins at `lineStart`; the lines are asked for from
+// there down. Returns the match's index, or -1.
 std::int32_t SearchLinesBackward(const TextSearch& search, std::int32_t line,
                                  std::int32_t lineStart, std::int32_t lineCount,
                                  const std::function<std::string_view(std::int32_t)>& lineBytes);
