@@ -1,9 +1,12 @@
 #include "panes/richedit.h"
 
+#include "platform/pane_rules.h"
 #include "platform/platform.h"
 #include "text/Tau.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -93,16 +96,33 @@ void RichEdit_InsertAtLine(int pane, std::int32_t line, const char* text) {
 std::int32_t RichEdit_FindText(int pane, std::int32_t from, std::int32_t to, const char* text) {
     Pane& p = PaneOf(pane);
     if (from <= to) return p.FindText(from, to, text);
-    // Backwards: the pane only searches forwards, so step from match to match
-    // through [to, from] and keep the last one.
-    std::int32_t found = -1;
-    std::int32_t match = p.FindText(to, from, text);
-    while (match >= 0) {
-        found = match;
-        if (match + 1 > from) break;
-        match = p.FindText(match + 1, from, text);
-    }
-    return found;
+    // The pane's find reads a negative end as the end of the text, and every
+    // match starts after a negative `from`: backwards from there the first match
+    // from `to` on is the answer.
+    if (from < 0) return p.FindText(to, from, text);
+    // Backwards: one pass through [to, from] from its end; the pane only
+    // searches forwards, so its lines are read and searched here by the same
+    // rules.
+    const std::int32_t length = p.TextLength();
+    const TextSearch search = PrepareSearch(text, to, from, length);
+    if (search.Empty()) return -1;
+    const std::int32_t lineCount = p.LineCount();
+    const std::int32_t line =
+        p.LineFromChar(search.lastStart + static_cast<std::int32_t>(search.pattern.size()) - 1);
+    // A line is read into a buffer that holds most lines whole; one that fills
+    // it may be cut, so it is read again into a buffer of its length.
+    std::string bytes(LineCapacity, '\0');
+    const auto lineBytes = [&](std::int32_t l) {
+        const bool hasBreak = l + 1 < lineCount;
+        std::int32_t n = p.GetLine(l, bytes.data(), static_cast<std::int32_t>(bytes.size()));
+        if (n == static_cast<std::int32_t>(bytes.size())) {
+            const std::int32_t end = hasBreak ? p.LineIndex(l + 1) : length + 1;
+            bytes.resize(static_cast<std::size_t>(end - p.LineIndex(l)));
+            n = p.GetLine(l, bytes.data(), static_cast<std::int32_t>(bytes.size()));
+        }
+        return std::string_view(bytes.data(), static_cast<std::size_t>(n - (hasBreak ? 1 : 0)));
+    };
+    return SearchLinesBackward(search, line, p.LineIndex(line), lineCount, lineBytes);
 }
 
 bool RichEdit_SetTextColor(int pane, std::int32_t from, std::int32_t to, Colour colour) {

@@ -73,6 +73,13 @@ struct TextSearch {
     bool Empty() const { return pattern.empty() || firstStart > lastStart; }
 };
 
+// A search upper-cases and compares a long line a piece at a time, so that it
+// stops soon after the match it looks for instead of reading the whole line
+// first. The first piece is short, as the next match is often near; each one
+// after it is twice as long, up to SearchPiece.
+constexpr std::size_t FirstSearchPiece = 64;
+constexpr std::size_t SearchPiece = 4096;
+
 // The search of FindText(from, to, text) in a text of `length` characters: to -1
 // (or beyond the text) is the end of the text, and a match must lie wholly
 // within [from, to].
@@ -85,6 +92,14 @@ TextSearch PrepareSearch(const char* text, std::int32_t from, std::int32_t to, s
 std::int32_t SearchLines(const TextSearch& search, std::int32_t line, std::int32_t lineStart,
                          std::int32_t lineCount,
                          const std::function<std::string_view(std::int32_t)>& lineBytes);
+
+// Finds the last match of a search that is not empty, by the same comparison.
+// `line` holds the last character a match may take, search.lastStart +
+// pattern.size() - 1, and begins at `lineStart`; the lines are asked for from
+// there down. Returns the match's index, or -1.
+std::int32_t SearchLinesBackward(const TextSearch& search, std::int32_t line,
+                                 std::int32_t lineStart, std::int32_t lineCount,
+                                 const std::function<std::string_view(std::int32_t)>& lineBytes);
 
 // The whole-text requests: the lines joined by CR LF. A pane hands its lines in
 // order to Add, which returns false when no more is wanted, and ends with Finish.

@@ -26,6 +26,8 @@
 
 #include "panes/richedit.h"
 #include "platform/pane.h"
+#include "platform/pane_rules.h"
+#include "stepwise_find.h"
 
 #include <cstdint>
 #include <cstring>
@@ -230,6 +232,70 @@ TYPED_TEST_P(PaneContract, findText_forwardsFirstBackwardsLastIgnoringCase) {
     // The multiplication and division signs are no case pair.
     RichEdit_SetText(this->id(), "a\xF7");
     EXPECT_EQ(this->pane().FindText(0, -1, "\xD7"), -1);
+}
+
+TYPED_TEST_P(PaneContract, findText_backwardsTheLastMatchOfTheRange) {
+    const std::string longLine = std::string(10000, 'a') + "b" + std::string(10000, 'a');
+    const struct {
+        std::string text;
+        std::int32_t from;
+        std::int32_t to;
+        const char* what;
+        std::int32_t found;
+    } cases[] = {
+        // Overlapping matches; a match must end by `from`.
+        {"aaaa", 4, 0, "aa", 2},
+        {"aaaa", 3, 0, "aa", 1},
+        {"aaaa", 4, 3, "aa", -1},
+        {"aaaa", 4, 2, "AA", 2},
+        // Across a line break, given as CR LF, CR or LF.
+        {"ab\r\ncd", 5, 0, "b\r\nc", 1},
+        {"ab\r\ncd", 3, 0, "b\r\nc", -1},
+        {"ab\ncd", 4, 0, "B\nC", 1},
+        {"ab\r\ncd\r", 6, 0, "\r", 5},
+        // The last line without a break; `from` past the text is its end.
+        {"ab\r\nab", 100, 0, "ab", 3},
+        {"ab\r\nab", 4, 0, "ab", 0},
+        {"\xE4x\xC4x", 4, 0, "\xC4X", 2},
+        {"abab", 4, 0, "", -1},
+        // A negative `to` is the text's start; a negative `from` has always given
+        // the first match.
+        {"abab", 4, -3, "ab", 2},
+        {"abab", -1, -5, "ab", 0},
+        // A long line: the match at its middle, and none when it may not end by
+        // `from`.
+        {longLine, 20001, 0, "b", 10000},
+        {longLine, 20001, 0, "ab", 9999},
+        {longLine, 20001, 0, "aa", 19999},
+        {longLine, 10000, 0, "b", -1},
+        {longLine, 20001, 10001, "ba", -1},
+        {"x\r" + longLine + "\ry", 20005, 0, "\rY", 20003},
+        {"x\r" + longLine + "\ry", 20004, 0, "\rY", -1},
+        {"x\r" + longLine + "\ry", 20005, 0, "x\ra", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << ".." << c.to << " " << c.what);
+        RichEdit_SetText(this->id(), c.text.c_str());
+        EXPECT_EQ(RichEdit_FindText(this->id(), c.from, c.to, c.what), c.found);
+    }
+
+    // Random texts with long lines against the steps from match to match.
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        RandomSearches random(seed);
+        const std::string text = random.Text();
+        RichEdit_SetText(this->id(), text.c_str());
+        const std::string paneText = PaneText(text.c_str());
+        const std::int32_t length = this->pane().TextLength();
+        for (int search = 0; search < 4; ++search) {
+            const std::string what = random.Pattern(paneText);
+            const std::int32_t from = random.Index(length);
+            const std::int32_t to = random.Index(length);
+            if (from <= to) continue;
+            EXPECT_EQ(RichEdit_FindText(this->id(), from, to, what.c_str()),
+                      StepwiseBackwardFind(this->pane(), from, to, what.c_str()))
+                << "seed " << seed << ", " << from << ".." << to;
+        }
+    }
 }
 
 TYPED_TEST_P(PaneContract, colours_coverTheLineBreakAndPassToInsertedText) {
@@ -445,7 +511,8 @@ REGISTER_TYPED_TEST_SUITE_P(
     lineBreaks_crLfLoneCrAndLoneLfAreEachOneBreak, everyByteButBreaksAndNulSurvivesTheRoundTrip,
     positions_countTheBreakWithItsLineAndAreClamped, insertAtLine_keepsTheCaretAtItsNumber,
     replaceLine_replacesTheLineWithItsBreak, linesThatDoNotExist_areLeftAlone,
-    findText_forwardsFirstBackwardsLastIgnoringCase, colours_coverTheLineBreakAndPassToInsertedText,
+    findText_forwardsFirstBackwardsLastIgnoringCase, findText_backwardsTheLastMatchOfTheRange,
+    colours_coverTheLineBreakAndPassToInsertedText,
     lineHasColour_countsTheBreakButNotTheLastLinesEnd, colours_areNeitherUndoStepsNorChanges,
     undoGroup_undoesAsOneStep, undo_givesRestoredTextTheColoursItHad,
     notifications_changeWhenAskedForAndTheLimitAlways, scrolling_stopsAtBothEnds,
