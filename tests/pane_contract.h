@@ -384,6 +384,27 @@ TYPED_TEST_P(PaneContract, undoGroup_undoesAsOneStep) {
     EXPECT_FALSE(this->pane().CanUndo());
 }
 
+// An aid's step undone leaves the translator where he was reading, not at the top.
+TYPED_TEST_P(PaneContract, undoGroup_keepsTheCaretAndTheViewWhereTheyWere) {
+    std::string text;
+    for (int line = 0; line < 700; ++line)
+        text += "line " + std::to_string(line) + "\r\n";
+    RichEdit_SetText(this->id(), text.c_str());
+    const std::int32_t caret = RichEdit_LineIndex(this->id(), 600) + 2;
+    this->pane().SetSel(caret, caret);
+    this->pane().LineScroll(580 - this->pane().FirstVisibleLine());
+    RichEdit_BeginUndoGroup(this->id());
+    RichEdit_InsertAtLine(this->id(), 650, "new\r");
+    RichEdit_EndUndoGroup(this->id());
+    this->pane().Undo();
+    std::int32_t start = -1, end = -1;
+    this->pane().GetSel(start, end);
+    // The caret goes to the change undone, as after any undo, below the caret.
+    EXPECT_GE(this->pane().LineFromChar(start), 600);
+    EXPECT_LE(this->pane().LineFromChar(start), 650);
+    EXPECT_GT(this->pane().FirstVisibleLine(), 500);
+}
+
 TYPED_TEST_P(PaneContract, undo_givesRestoredTextTheColoursItHad) {
     RichEdit_SetText(this->id(), "a\r\nb\r\nc\r\nd\r\ne");
     RichEdit_SetLineColor(this->id(), 1, ColourRed);
@@ -514,6 +535,7 @@ REGISTER_TYPED_TEST_SUITE_P(
     findText_forwardsFirstBackwardsLastIgnoringCase, findText_backwardsTheLastMatchOfTheRange,
     colours_coverTheLineBreakAndPassToInsertedText,
     lineHasColour_countsTheBreakButNotTheLastLinesEnd, colours_areNeitherUndoStepsNorChanges,
-    undoGroup_undoesAsOneStep, undo_givesRestoredTextTheColoursItHad,
-    notifications_changeWhenAskedForAndTheLimitAlways, scrolling_stopsAtBothEnds,
-    selectingAndChanging_leaveTheViewWhereItIs, wholeText_givesCrLfAndStopsAtTheCapacity);
+    undoGroup_undoesAsOneStep, undoGroup_keepsTheCaretAndTheViewWhereTheyWere,
+    undo_givesRestoredTextTheColoursItHad, notifications_changeWhenAskedForAndTheLimitAlways,
+    scrolling_stopsAtBothEnds, selectingAndChanging_leaveTheViewWhereItIs,
+    wholeText_givesCrLfAndStopsAtTheCapacity);

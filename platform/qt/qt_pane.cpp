@@ -731,7 +731,11 @@ void QtPane::Undo() {
 
 void QtPane::BeginUndoGroup() {
     if (undoGroupDepth_++ > 0) return;
+    // The block's own cursor is where undo puts the caret back: at the caret,
+    // not at the top of the text, which would scroll the view there.
+    FlushSelection();
     undoGroupCursor_ = QTextCursor(document());
+    undoGroupCursor_.setPosition(textCursor().position());
     undoGroupCursor_.beginEditBlock();
 }
 
