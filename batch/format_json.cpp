@@ -51,7 +51,10 @@ void WritePair(std::ostream& out, const PairReport& pair) {
     out << ",\n      \"translation\": " << JsonString(pair.translation)
         << ",\n      \"outcome\": \"" << OutcomeName(pair.outcome)
         << "\",\n      \"status\": " << pair.status << ",\n      \"errors\": ";
-    WriteStrings(out, pair.errors);
+    // Every line told on standard error, as the errors are documented.
+    std::vector<std::string> told = pair.errors;
+    told.insert(told.end(), pair.warnings.begin(), pair.warnings.end());
+    WriteStrings(out, told);
     out << ",\n      \"marks\": [";
     bool first = true;
     for (const FileMarks& file : pair.files) {

@@ -85,16 +85,22 @@ void WriteResults(std::ostream& out, const RunReport& report,
 }
 
 void WriteInvocation(std::ostream& out, const RunReport& report) {
-    std::vector<std::string> errors = report.errors;
-    for (const PairReport& pair : report.pairs)
-        errors.insert(errors.end(), pair.errors.begin(), pair.errors.end());
+    std::vector<std::pair<const char*, std::string>> told;
+    for (const std::string& error : report.errors)
+        told.emplace_back("error", error);
+    for (const PairReport& pair : report.pairs) {
+        for (const std::string& error : pair.errors)
+            told.emplace_back("error", error);
+        for (const std::string& warning : pair.warnings)
+            told.emplace_back("warning", warning);
+    }
     const int status = StatusOf(report);
     out << "      \"invocations\": [{\"executionSuccessful\": "
         << (status == StatusError ? "false" : "true") << ", \"exitCode\": " << status
         << ", \"toolExecutionNotifications\": [";
-    for (std::size_t i = 0; i < errors.size(); ++i) {
-        out << (i > 0 ? ", " : "")
-            << "{\"level\": \"error\", \"message\": {\"text\": " << JsonString(errors[i]) << "}}";
+    for (std::size_t i = 0; i < told.size(); ++i) {
+        out << (i > 0 ? ", " : "") << "{\"level\": \"" << told[i].first
+            << "\", \"message\": {\"text\": " << JsonString(told[i].second) << "}}";
     }
     out << "]}],\n";
 }

@@ -204,7 +204,7 @@ int Run(const Arguments& arguments) {
     return StatusOf(report);
 }
 
-int Main(const std::vector<std::string>& words) {
+int RunCommand(const std::vector<std::string>& words) {
     if (!words.empty() && words[0] == "--help") {
         std::cout << usage;
         return StatusClean;
@@ -215,6 +215,18 @@ int Main(const std::vector<std::string>& words) {
     std::optional<Arguments> arguments = Parse(words);
     if (!arguments) return StatusError;
     return Run(*arguments);
+}
+
+// A report that did not reach standard output (a full disk, a closed pipe) is
+// no clean run, whatever it would have said.
+int Main(const std::vector<std::string>& words) {
+    const int status = RunCommand(words);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "verbodex-batch: cannot write standard output\n";
+        return StatusError;
+    }
+    return status;
 }
 
 } // namespace

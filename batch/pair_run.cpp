@@ -54,6 +54,11 @@ bool Load(const std::string& path, bool original, PairReport& report) {
 // translation is not saved in place: the file already holds it, and a new backup
 // would only replace the old one. False (with an error) when the save failed.
 bool Save(const PairRequest& request, PairReport& report) {
+    // The original is what the translation is kept in step with: never written.
+    if (request.output && SameFile(*request.output, request.original)) {
+        TellError(report.errors, "cannot write " + *request.output + ": it is the original");
+        return false;
+    }
     SaveOutcome outcome;
     if (request.output && !SameFile(*request.output, request.translation)) {
         outcome = WriteTranslation(*request.output);
@@ -66,8 +71,7 @@ bool Save(const PairRequest& request, PairReport& report) {
         // Saved, but the previous content is in no backup: one line on standard
         // error to say so, which is no error.
         if (outcome.result != SaveResult::Saved) {
-            std::cerr << "verbodex-batch: " << outcome.path << ": " << ReasonOf(outcome.result)
-                      << "\n";
+            TellError(report.warnings, outcome.path + ": " + ReasonOf(outcome.result));
         }
         return true;
     }
@@ -96,7 +100,9 @@ PairReport RunOn(HeadlessPlatform& platform, const PairRequest& request) {
 
     // The original first, then the translation, as at the editor's start: the
     // translation decides the kind.
-    if (!request.original.empty() && !Load(request.original, true, report)) return Failed(report);
+    // Only "colour" runs without an original; an empty ORIGINAL names no file.
+    const bool withOriginal = request.command != "colour";
+    if (withOriginal && !Load(request.original, true, report)) return Failed(report);
     if (!Load(request.translation, false, report)) return Failed(report);
 
     const std::size_t shown = platform.messageBoxes.size();
@@ -121,7 +127,7 @@ PairReport RunOn(HeadlessPlatform& platform, const PairRequest& request) {
         return Failed(report);
     }
 
-    if (!request.original.empty()) {
+    if (withOriginal) {
         report.files.push_back({request.original, PaneMarks(OriginalPane, log.findings)});
     }
     report.files.push_back({request.translation, PaneMarks(TranslationPane, log.findings)});

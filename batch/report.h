@@ -35,8 +35,10 @@ struct PairReport {
     std::string translation;
     PairOutcome outcome = PairOutcome::Ran;
     int status = StatusClean;
-    // The lines told on standard error, without the tool's name in front.
+    // The lines told on standard error, without the tool's name in front: the
+    // errors, then the lines that are none (a save that kept no backup).
     std::vector<std::string> errors;
+    std::vector<std::string> warnings;
     // The original's marks first, then the translation's; empty unless the aid
     // ran (a merge whose save failed keeps them).
     std::vector<FileMarks> files;

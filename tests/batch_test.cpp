@@ -164,6 +164,9 @@ TEST(BatchErrors, usageAndUnreadableFilesGiveStatusTwoWithOneLineOnStandardError
         {"missing file", {"check", "DIALOG.INI", "MISSING.INI"}, "cannot read MISSING.INI"},
         {"folder", {"colour", "folder"}, "is a directory"},
         {"empty path", {"colour", ""}, "cannot read : no path given"},
+        // An unset variable in a pipeline: no check against an empty original.
+        {"empty original", {"check", "", "DIALOG.INI"}, "cannot read : no path given"},
+        {"empty original, merge", {"merge", "", "DIALOG.INI"}, "cannot read : no path given"},
         {"NUL byte", {"colour", "HELDNUL.INI"}, "NUL"},
         {"too long", {"check", "BIG.INI", "DIALOG.INI"}, "cannot read BIG.INI"},
 #ifndef _WIN32
@@ -347,6 +350,29 @@ TEST(BatchMerge, anOriginalNamedLikeTheBackup_isLeftAsItWas_andAPipeIsNoOutput) 
     EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.INI"), merged);
     EXPECT_EQ(result.err, "verbodex-batch: DIALOG.INI: saved without a backup: the backup's "
                           "name is that of a loaded file, which was left as it was\n");
+    // The documents tell it too: a pipeline that reads only them learns that the
+    // old translation is kept nowhere, and that the run succeeded all the same.
+    const std::string warning = "DIALOG.INI: saved without a backup";
+    for (const char* format : {"json", "sarif"}) {
+        WriteAll(scratch.path() / "DIALOG.INI", mergeTranslation);
+        result =
+            RunBatch(scratch.path(), {"merge", "DIALOG.bak", "DIALOG.INI", "--format", format});
+        EXPECT_EQ(result.status, 0) << format;
+        EXPECT_NE(result.out.find(warning), std::string::npos) << format << result.out;
+    }
+    EXPECT_NE(result.out.find("{\"level\": \"warning\", \"message\": {\"text\": \"" + warning),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\"executionSuccessful\": true"), std::string::npos);
+
+    // The original is never written, not even when --output names it.
+    WriteAll(scratch.path() / "DIALOG.INI", mergeTranslation);
+    result =
+        RunBatch(scratch.path(), {"merge", "DIALOG.bak", "DIALOG.INI", "--output", "./DIALOG.bak"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "verbodex-batch: cannot write ./DIALOG.bak: it is the original\n");
+    EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.bak"), mergeOriginal);
+    EXPECT_EQ(ReadAll(scratch.path() / "DIALOG.INI"), mergeTranslation);
 
 #ifndef _WIN32 // Windows has no named pipes among the files of a folder.
     // A named pipe without a reader is refused at once instead of waited on.
@@ -357,6 +383,25 @@ TEST(BatchMerge, anOriginalNamedLikeTheBackup_isLeftAsItWas_andAPipeIsNoOutput) 
     EXPECT_EQ(result.err, "verbodex-batch: cannot write pipe: is not a regular file\n");
 #endif
 }
+
+#ifndef _WIN32
+// A report that cannot be written is no clean run, in every format and command.
+TEST(BatchOutput, aFullStandardOutputGivesStatusTwo) {
+    ScratchDirectory scratch("full-output");
+    WriteAll(scratch.path() / "DIALOG.INI", "[A]\r\nX=\"one\"\r\nY=\"one\"\r\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"colour", "DIALOG.INI"},
+          {"colour", "DIALOG.INI", "--format", "sarif"},
+          {"check", "DIALOG.INI", "DIALOG.INI", "--format", "json"},
+          {"repeats", "DIALOG.INI"},
+          {"--help"}}) {
+        const RunResult result =
+            RunBatch(scratch.path(), args, {"sh", "-c", "exec \"$0\" \"$@\" > /dev/full"});
+        EXPECT_EQ(result.status, 2) << args[0];
+        EXPECT_EQ(result.err, "verbodex-batch: cannot write standard output\n") << args[0];
+    }
+}
+#endif
 
 // Files of other users: the batch tool runs as user 4242 with setpriv, which
 // needs the test to run as root (as CI does).
