@@ -94,16 +94,10 @@ void StandardEntriesLaterDialogs(benchmark::State& state) {
         state.PauseTiming();
         const TimedPlatform& p = panes.platform;
         dialogs = p.opened.size();
-        const DialogWaits waits = WaitsOf(click, p.opened, p.answered);
-        worst.first = std::max(worst.first, waits.first);
-        worst.longest = std::max(worst.longest, waits.longest);
-        worst.mean = std::max(worst.mean, waits.mean);
+        worst.KeepWorst(WaitsOf(click, p.opened, p.answered));
         state.ResumeTiming();
     }
-    state.counters["dialogs"] = static_cast<double>(dialogs);
-    state.counters["firstMs"] = worst.first;
-    state.counters["longestGapMs"] = worst.longest;
-    state.counters["meanGapMs"] = worst.mean;
+    ReportWaits(state, dialogs, worst);
     state.counters["linesAfter"] = RichEdit_GetLineCount(TranslationPane);
 }
 BENCHMARK(StandardEntriesLaterDialogs)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -90,7 +90,23 @@ struct DialogWaits {
     double first = 0;
     double longest = 0;
     double mean = 0;
+
+    // Keeps the worst of each figure over the runs of a benchmark.
+    void KeepWorst(const DialogWaits& run) {
+        first = std::max(first, run.first);
+        longest = std::max(longest, run.longest);
+        mean = std::max(mean, run.mean);
+    }
 };
+
+// The benchmark's counters: how many dialogs a run showed and its worst waits.
+template <typename State>
+void ReportWaits(State& state, std::size_t dialogs, const DialogWaits& worst) {
+    state.counters["dialogs"] = static_cast<double>(dialogs);
+    state.counters["firstMs"] = worst.first;
+    state.counters["longestGapMs"] = worst.longest;
+    state.counters["meanGapMs"] = worst.mean;
+}
 
 inline DialogWaits WaitsOf(std::chrono::steady_clock::time_point click,
                            const std::vector<std::chrono::steady_clock::time_point>& shown,

@@ -144,16 +144,10 @@ void StandardEntriesLaterDialogsInWindow(benchmark::State& state) {
         state.PauseTiming();
         const AnsweringQtPlatform& p = window.platform;
         dialogs = p.shown.size();
-        const DialogWaits waits = WaitsOf(click, p.shown, p.answered);
-        worst.first = std::max(worst.first, waits.first);
-        worst.longest = std::max(worst.longest, waits.longest);
-        worst.mean = std::max(worst.mean, waits.mean);
+        worst.KeepWorst(WaitsOf(click, p.shown, p.answered));
         state.ResumeTiming();
     }
-    state.counters["dialogs"] = static_cast<double>(dialogs);
-    state.counters["firstMs"] = worst.first;
-    state.counters["longestGapMs"] = worst.longest;
-    state.counters["meanGapMs"] = worst.mean;
+    ReportWaits(state, dialogs, worst);
 }
 BENCHMARK(StandardEntriesLaterDialogsInWindow)
     ->Arg(1)
